@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace fw {
+
+// A program's life around its application frame: starts the runtime and the framework
+// (the error manager first), opens the INI file, switches the drag-full-windows setting off
+// while `frame` runs if it was on, switches it back on afterwards, and shuts down in reverse
+// order (the error manager last).
+void RunProgram(std::string_view iniFileName, void (*frame)());
+
+}  // namespace fw

@@ -1,0 +1,51 @@
+#include "framework/window_manager.h"
+
+namespace fw {
+
+WindowManager::WindowManager(const rt::WindowDefinition& definition) : definition_(definition) {}
+
+WindowManager::~WindowManager() = default;
+
+void WindowManager::run() {
+  closing_ = false;
+  if (initialise() != Level::Benign) {
+    return;
+  }
+  while (window_ && !closing_) {
+    event_ = window_->nextEvent();
+    const Level level = event_.kind == rt::EventKind::Accepted ? accepted() : windowEvent();
+    if (level == Level::Fatal) {
+      closing_ = true;
+    }
+  }
+  terminate();
+}
+
+void WindowManager::closeWindow() { window_.reset(); }
+
+Level WindowManager::initialise() { return window_ ? Level::Fatal : Level::Benign; }
+
+Level WindowManager::accepted() { return Level::Benign; }
+
+Level WindowManager::windowEvent() {
+  if (event_.kind == rt::EventKind::CloseWindow) {
+    closing_ = true;
+  }
+  return Level::Benign;
+}
+
+Level WindowManager::terminate() { return window_ ? Level::Benign : Level::Notify; }
+
+void WindowManager::open() {
+  if (!window_) {
+    window_ = std::make_unique<rt::Window>(definition_);
+  }
+}
+
+void WindowManager::postCloseWindow() const {
+  if (window_) {
+    window_->post(rt::EventKind::CloseWindow);
+  }
+}
+
+}  // namespace fw

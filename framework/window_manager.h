@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+
+#include "runtime/event.h"
+#include "runtime/window.h"
+#include "runtime/window_definition.h"
+
+namespace fw {
+
+// What a step reports: Benign to go on; Notify when it did not do its work; Fatal to stop.
+enum class Level { Benign, Notify, Fatal };
+
+// Runs one window through its life. A window procedure derives from it, overrides the steps
+// it needs (each calling the base step where the window pattern says), and calls run().
+class WindowManager {
+ public:
+  explicit WindowManager(const rt::WindowDefinition& definition);
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+  virtual ~WindowManager();
+
+  // The initialise step, then the window's events until it closes, then the terminate step.
+  void run();
+  // Closes the window; the procedure calls it once run() has returned.
+  void closeWindow();
+
+  rt::Window* window() const { return window_.get(); }
+  bool opened() const { return window_ != nullptr; }
+  const rt::Event& event() const { return event_; }
+
+ protected:
+  // Called once before the window's events. The base step checks that the window can open;
+  // a derived step names its procedure, calls this, opens the window and sets it up.
+  virtual Level initialise();
+  // Called for each Accepted event; the accepted field is window()->acceptedField().
+  virtual Level accepted();
+  // Called for every other event; the base step ends the event loop on CloseWindow.
+  virtual Level windowEvent();
+  // Called once after the event loop; Notify when the window never opened.
+  virtual Level terminate();
+
+  // Opens the window from the definition; it becomes the thread's current window.
+  void open();
+  // Asks the window to close, as its Close button does.
+  void postCloseWindow() const;
+
+ private:
+  const rt::WindowDefinition& definition_;
+  std::unique_ptr<rt::Window> window_;
+  rt::Event event_;
+  bool closing_ = false;
+};
+
+}  // namespace fw

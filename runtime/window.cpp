@@ -1,0 +1,283 @@
+#include "runtime/window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "runtime/font.h"
+#include "runtime/menu_ids.h"
+#include "runtime/runtime.h"
+#include "runtime/standard_actions.h"
+#include "runtime/status_layout.h"
+
+namespace rt {
+namespace {
+
+// MDI child windows get command ids from here up, clear of menu entries and controls.
+constexpr UINT kFirstMdiChildId = 0xFF00;
+
+thread_local std::vector<Window*> openWindows;
+
+DWORD StyleOf(const WindowDefinition& definition) {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+  if (definition.systemMenu) {
+    style |= WS_SYSMENU;
+  }
+  if (definition.resizable) {
+    style |= WS_THICKFRAME;
+  }
+  if (definition.maximizeBox) {
+    style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD ExtendedStyleOf(const WindowDefinition& definition) {
+  return definition.doubleFrame ? WS_EX_DLGMODALFRAME : 0;
+}
+
+RECT AreaToCentreIn(HWND owner) {
+  RECT area{};
+  if (owner) {
+    GetWindowRect(owner, &area);
+  } else {
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  return area;
+}
+
+}  // namespace
+
+Window* CurrentWindow() { return openWindows.empty() ? nullptr : openWindows.back(); }
+
+Window::Window(const WindowDefinition& definition)
+    : definition_(definition),
+      menu_(definition.menuBar),
+      font_(CreateDefinedFont(definition.font)),
+      base_(MeasureBaseUnits(static_cast<HFONT>(font_.get()))) {
+  if (Window* current = CurrentWindow(); current && !definition.applicationFrame) {
+    owner_ = current->handle();
+  }
+  create();
+  openWindows.push_back(this);
+  events_.push_back({EventKind::OpenWindow, 0});
+}
+
+Window::~Window() {
+  std::erase(openWindows, this);
+  // Re-enable the owner first so that Windows activates it, not some other program.
+  if (owner_) {
+    EnableWindow(owner_, TRUE);
+  }
+  if (hwnd_) {
+    DestroyWindow(hwnd_);
+  }
+}
+
+void Window::create() {
+  const DWORD style = StyleOf(definition_);
+  const DWORD extendedStyle = ExtendedStyleOf(definition_);
+  RECT frame{0, 0, DialogToPixelsX(definition_.width, base_),
+             DialogToPixelsY(definition_.height, base_)};
+  AdjustWindowRectEx(&frame, style, menu_.handle() != nullptr, extendedStyle);
+  const int width = definition_.width == kDefault ? CW_USEDEFAULT : frame.right - frame.left;
+  const int height = definition_.height == kDefault ? CW_USEDEFAULT : frame.bottom - frame.top;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  if (definition_.centred && width != CW_USEDEFAULT && height != CW_USEDEFAULT) {
+    const RECT area = AreaToCentreIn(owner_);
+    x = area.left + (area.right - area.left - width) / 2;
+    y = area.top + (area.bottom - area.top - height) / 2;
+  } else if (definition_.x != kDefault && definition_.y != kDefault) {
+    x = DialogToPixelsX(definition_.x, base_);
+    y = DialogToPixelsY(definition_.y, base_);
+  }
+  const std::string title(definition_.title);
+  CreateWindowExA(extendedStyle, definition_.applicationFrame ? kFrameClass : kWindowClass,
+                  title.c_str(), style, x, y, width, height, owner_, menu_.attach(),
+                  GetModuleHandleA(nullptr), this);
+  if (definition_.applicationFrame) {
+    createFrameParts();
+  }
+  if (owner_) {
+    EnableWindow(owner_, FALSE);
+  }
+}
+
+void Window::createFrameParts() {
+  CLIENTCREATESTRUCT client{menu_.windowList(), kFirstMdiChildId};
+  mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
+                               0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
+  if (!definition_.statusZones.empty()) {
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
+                                 WS_CHILD | WS_VISIBLE | (definition_.resizable ? SBARS_SIZEGRIP : 0),
+                                 0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  RECT area{};
+  GetClientRect(hwnd_, &area);
+  layoutFrame(area.right, area.bottom);
+}
+
+void Window::layoutFrame(int width, int height) const {
+  int statusHeight = 0;
+  if (statusBar_) {
+    SendMessageA(statusBar_, WM_SIZE, 0, 0);
+    RECT bar{};
+    GetWindowRect(statusBar_, &bar);
+    statusHeight = bar.bottom - bar.top;
+    std::vector<int> zones;
+    for (int zone : definition_.statusZones) {
+      zones.push_back(zone == kRemainingWidth ? zone : DialogToPixelsX(zone, base_));
+    }
+    std::vector<int> edges = StatusZoneEdges(zones, width);
+    SendMessageA(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  }
+  if (mdiClient_) {
+    MoveWindow(mdiClient_, 0, 0, width, std::max(0, height - statusHeight), TRUE);
+  }
+}
+
+Event Window::nextEvent() {
+  if (!shown_) {
+    shown_ = true;
+    if (!IsWindowVisible(hwnd_)) {
+      ShowWindow(hwnd_, SW_SHOW);
+    }
+    UpdateWindow(hwnd_);
+  }
+  while (events_.empty()) {
+    MSG message{};
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      // Someone ended the thread's message loop: keep the quit for the outer loops.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return {EventKind::CloseWindow, 0};
+    }
+    const bool ours = message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd);
+    if (!(ours && translate(message))) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  const Event event = events_.front();
+  events_.pop_front();
+  if (event.kind == EventKind::Accepted) {
+    acceptedField_ = event.field;
+  }
+  return event;
+}
+
+void Window::post(EventKind kind, int field) const {
+  PostMessageA(hwnd_, kPostedEventMessage, static_cast<WPARAM>(kind), field);
+}
+
+bool Window::translate(MSG& message) const {
+  if (mdiClient_) {
+    return TranslateMDISysAccel(mdiClient_, &message);
+  }
+  return !definition_.controls.empty() && IsDialogMessageA(hwnd_, &message);
+}
+
+HWND Window::handle(int field) const {
+  if (field == 0) {
+    return hwnd_;
+  }
+  return field > 0 ? GetDlgItem(hwnd_, field) : nullptr;
+}
+
+std::string Window::text(int field) const {
+  HWND control = handle(field);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Window::setText(int field, std::string_view text) {
+  SetWindowTextA(handle(field), std::string(text).c_str());
+}
+
+void Window::setStatusText(int zone, std::string_view text) const {
+  if (statusBar_) {
+    SendMessageA(statusBar_, SB_SETTEXTA, zone, reinterpret_cast<LPARAM>(std::string(text).c_str()));
+  }
+}
+
+bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                           LRESULT& result) {
+  if (!hwnd_) {
+    hwnd_ = hwnd;
+  }
+  switch (message) {
+    case kPostedEventMessage:
+      push({static_cast<EventKind>(wParam), static_cast<int>(lParam)});
+      return true;
+    case WM_CLOSE:
+      push({EventKind::CloseWindow, 0});
+      return true;
+    case WM_COMMAND:
+      if (lParam == 0 && menu_.entryForCommand(LOWORD(wParam))) {
+        onMenuCommand(LOWORD(wParam));
+        return true;
+      }
+      return false;
+    case WM_MENUSELECT:
+      onMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return false;
+    case WM_SIZE:
+      if (definition_.applicationFrame) {
+        layoutFrame(LOWORD(lParam), HIWORD(lParam));
+      }
+      if (wParam != SIZE_MINIMIZED && shown_) {
+        push({EventKind::Sized, 0});
+      }
+      return definition_.applicationFrame;
+    case WM_MOVE:
+      if (shown_) {
+        push({EventKind::Moved, 0});
+      }
+      return false;
+    case WM_ERASEBKGND: {
+      RECT area{};
+      GetClientRect(hwnd, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area,
+               GetSysColorBrush(definition_.gray ? COLOR_BTNFACE : COLOR_WINDOW));
+      result = 1;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+LRESULT Window::defaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (definition_.applicationFrame) {
+    return DefFrameProcA(hwnd, mdiClient_, message, wParam, lParam);
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void Window::onMenuCommand(int commandId) {
+  const MenuBar::Entry* entry = menu_.entryForCommand(commandId);
+  if (entry->action == StandardAction::None) {
+    push({EventKind::Accepted, entry->field});
+  } else {
+    RunStandardAction(entry->action, *this);
+  }
+}
+
+void Window::onMenuSelect(UINT item, UINT flags, HMENU menu) const {
+  const MenuBar::Entry* entry = nullptr;
+  if (flags == 0xFFFF && menu == nullptr) {
+    entry = nullptr;  // the menu has closed
+  } else if (flags & MF_POPUP) {
+    entry = menu_.entryForPopup(GetSubMenu(menu, static_cast<int>(item)));
+  } else {
+    entry = menu_.entryForCommand(static_cast<int>(item));
+  }
+  setStatusText(0, entry ? entry->message : std::string_view{});
+}
+
+}  // namespace rt

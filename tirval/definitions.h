@@ -1,0 +1,15 @@
+#pragma once
+
+#include <span>
+
+#include "runtime/window_definition.h"
+
+namespace tirval {
+
+// The application frame "Animation Effects Demo".
+extern const rt::WindowDefinition kMainFrameWindow;
+
+// Every window definition of the program.
+std::span<const rt::WindowDefinition* const> AllWindowDefinitions();
+
+}  // namespace tirval
