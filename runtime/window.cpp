@@ -142,11 +142,11 @@ void Window::layoutFrame(int width, int height) const {
 
 Event Window::nextEvent() {
   if (!shown_) {
-    shown_ = true;
     if (!IsWindowVisible(hwnd_)) {
       ShowWindow(hwnd_, SW_SHOW);
     }
     UpdateWindow(hwnd_);
+    shown_ = true;
   }
   while (events_.empty()) {
     MSG message{};
@@ -230,14 +230,16 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       if (definition_.applicationFrame) {
         layoutFrame(LOWORD(lParam), HIWORD(lParam));
       }
-      if (wParam != SIZE_MINIMIZED && shown_) {
+      if (wParam != SIZE_MINIMIZED && shown_ && lParam != lastSize_) {
         push({EventKind::Sized, 0});
       }
+      lastSize_ = lParam;
       return definition_.applicationFrame;
     case WM_MOVE:
-      if (shown_) {
+      if (shown_ && lParam != lastPosition_) {
         push({EventKind::Moved, 0});
       }
+      lastPosition_ = lParam;
       return false;
     case WM_ERASEBKGND: {
       RECT area{};

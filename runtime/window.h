@@ -74,6 +74,8 @@ class Window {
   HWND mdiClient_ = nullptr;
   HWND statusBar_ = nullptr;
   bool shown_ = false;
+  LPARAM lastSize_ = 0;  // as WM_SIZE and WM_MOVE last reported them
+  LPARAM lastPosition_ = 0;
   int acceptedField_ = 0;
   std::deque<Event> events_;
 };

@@ -34,7 +34,9 @@ add_cleanup() {
 _run_cleanups() {
   local c
   for c in "${_cleanups[@]}"; do
-    [ "${c%%:*}" = "$BASHPID" ] && { eval "${c#*:}" || true; }
+    if [ "${c%%:*}" = "$BASHPID" ]; then
+      eval "${c#*:}" || true
+    fi
   done
   _cleanups=()
 }
