@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace test {
+
+// A copy of a program started in a fresh temporary folder, as a user would start it.
+// The destructor ends the process if it still runs and removes the folder with all it holds.
+class LaunchedProgram {
+ public:
+  explicit LaunchedProgram(const std::string& executable);
+  LaunchedProgram(const LaunchedProgram&) = delete;
+  LaunchedProgram& operator=(const LaunchedProgram&) = delete;
+  ~LaunchedProgram();
+
+  const std::string& folder() const { return folder_; }
+  DWORD processId() const { return process_.dwProcessId; }
+  // The program's visible top-level window with this title, waiting up to `timeoutMs` for it.
+  HWND findWindow(const char* title, DWORD timeoutMs = 10000) const;
+  // Whether the process ended within `timeoutMs`.
+  bool waitForExit(DWORD timeoutMs) const;
+  void kill() const;
+
+ private:
+  std::string folder_;
+  PROCESS_INFORMATION process_{};
+};
+
+// The text a window shows, read across processes without blocking on a busy program.
+std::string WindowText(HWND window);
+
+// Types keys into the foreground window: virtual-key codes, with Alt held around `altKey`.
+void PressAltAnd(WORD altKey);
+void PressKey(WORD key);
+// Makes a window of another process the foreground window so that it takes the keys.
+bool BringToFront(HWND window);
+
+}  // namespace test

@@ -1,0 +1,119 @@
+#include "tirval/definitions.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tirval {
+namespace {
+
+using rt::MenuItemDefinition;
+using rt::MenuItemKind;
+using rt::StandardAction;
+
+struct FlatEntry {
+  std::string text;
+  std::string label;
+  int field;
+  std::string message;
+  StandardAction action;
+  bool operator==(const FlatEntry&) const = default;
+};
+
+void Flatten(std::span<const MenuItemDefinition> items, std::vector<FlatEntry>& out) {
+  for (const MenuItemDefinition& item : items) {
+    out.push_back({item.kind == MenuItemKind::Separator ? "-" : std::string(item.text),
+                   std::string(item.label), item.field, std::string(item.message), item.action});
+    Flatten(item.items, out);
+  }
+}
+
+TEST(Definitions, EveryWindowHasUniqueFieldsAndControlsInsideIt) {
+  std::set<std::string> names;
+  for (const rt::WindowDefinition* window : AllWindowDefinitions()) {
+    EXPECT_TRUE(names.insert(std::string(window->name)).second) << window->name;
+    EXPECT_EQ(window->name.substr(0, 7), "tirval$");
+    EXPECT_TRUE(window->label == "P1$WINDOW" || window->label == "P1$APPFRAME");
+    EXPECT_EQ(window->applicationFrame, window->label == "P1$APPFRAME");
+
+    std::vector<FlatEntry> entries;
+    Flatten(window->menuBar, entries);
+    std::set<int> fields;
+    for (const FlatEntry& entry : entries) {
+      if (entry.field != 0) {
+        EXPECT_LT(entry.field, 0) << entry.text;
+        EXPECT_TRUE(fields.insert(entry.field).second) << "field " << entry.field << " twice";
+      }
+    }
+    for (const rt::ControlDefinition& control : window->controls) {
+      if (control.x != rt::kDefault && control.width != rt::kDefault) {
+        EXPECT_LE(control.x + control.width, window->width) << control.label;
+      }
+      if (control.y != rt::kDefault && control.height != rt::kDefault) {
+        EXPECT_LE(control.y + control.height, window->height) << control.label;
+      }
+      EXPECT_GE(control.x, 0) << control.label;
+      EXPECT_GE(control.y, 0) << control.label;
+    }
+  }
+}
+
+TEST(Definitions, MainFrameIsTheApplicationFrame) {
+  const rt::WindowDefinition& frame = kMainFrameWindow;
+  EXPECT_EQ(frame.name, "tirval$tirva003");
+  EXPECT_EQ(frame.title, "Animation Effects Demo");
+  EXPECT_EQ(frame.width, 310);
+  EXPECT_EQ(frame.height, 190);
+  EXPECT_TRUE(frame.applicationFrame && frame.resizable && frame.systemMenu && frame.maximizeBox);
+  EXPECT_FALSE(frame.centred);
+  EXPECT_EQ(frame.x, rt::kDefault);
+  EXPECT_EQ(std::vector<int>(frame.statusZones.begin(), frame.statusZones.end()),
+            (std::vector<int>{rt::kRemainingWidth, 80, 120, 45}));
+  EXPECT_TRUE(frame.controls.empty());
+}
+
+TEST(Definitions, MainFrameMenuBarIsExactlyTheDemoMenu) {
+  using enum StandardAction;
+  const std::vector<FlatEntry> expected = {
+      {"&File", "?FILEMENU", -1, "", None},
+      {"P&rint Setup...", "?PRINTSETUP", -2, "Setup Printer", PrintSetup},
+      {"-", "", 0, "", None},
+      {"E&xit", "?EXIT", -3, "Exit this application", CloseWindow},
+      {"&Edit", "?EDITMENU", -4, "", None},
+      {"Cu&t", "?CUT", -5, "Remove item to Windows Clipboard", Cut},
+      {"&Copy", "?COPY", -6, "Copy item to Windows Clipboard", Copy},
+      {"&Paste", "?PASTE", -7, "Paste contents of Windows Clipboard", Paste},
+      {"&Demo", "?DEMO", -8, "", None},
+      {"&Animation", "?DEMOANIMATION", -9, "", None},
+      {"&Expand", "?DEMOANIMATIONEXPAND", -10, "", None},
+      {"&Slide", "?DEMOANIMATIONSLIDE", -11, "", None},
+      {"&Left to right", "?DEMOANIMATIONROLL", -12, "", None},
+      {"&Top to bottom", "?DEMOANIMATIONFADE", -13, "", None},
+      {"A&nimated Copy", "?DEMOANIMATEDCOPY", -14, "", None},
+      {"Animated &Text", "?DEMOANIMATEDTEXT", -15, "", None},
+      {"&Screen Capture", "?DEMOSCREENCAPTURE", -16, "", None},
+      {"&Gradient Demo", "?DEMOGRADIENTDEMO", -17, "", None},
+      {"&Office 2000 Style", "?DEMOTEXTINPROGRESSBAR", -18, "", None},
+      {"&Window", "", 0, "Create and Arrange windows", None},
+      {"T&ile", "?TILE", -19, "Make all open windows visible", Tile},
+      {"&Cascade", "?CASCADE", -20, "Stack all open windows", Cascade},
+      {"&Arrange Icons", "?ARRANGE", -21, "Align all window icons", ArrangeIcons},
+      {"&Help", "", 0, "Windows Help", None},
+      {"&Contents", "?HELPINDEX", -22, "View the contents of the help file", HelpContents},
+      {"&Search for Help On...", "?HELPSEARCH", -23, "Search for help on a subject", HelpSearch},
+      {"&How to Use Help", "?HELPONHELP", -24, "How to use Windows Help", HelpOnHelp},
+  };
+  std::vector<FlatEntry> actual;
+  Flatten(kMainFrameWindow.menuBar, actual);
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(actual[i], expected[i]) << "entry " << i << " " << expected[i].text;
+  }
+  // The Window menu is the one that lists the open child windows.
+  EXPECT_TRUE(kMainFrameWindow.menuBar[3].windowList);
+}
+
+}  // namespace
+}  // namespace tirval

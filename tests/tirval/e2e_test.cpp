@@ -1,0 +1,180 @@
+// The real tirval.exe, started in a temporary folder and used through its windows as a user
+// would: keys into the frame, messages a click would send, texts and settings read back.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/menu_ids.h"
+#include "tests/support/launched_program.h"
+#include "tests/support/wait.h"
+
+namespace {
+
+std::string gTirval;  // path of the program under test, from the command line
+
+constexpr char kFrameTitle[] = "Animation Effects Demo";
+
+// The drag-full-windows setting as the user profile holds it, which every process sees.
+std::string StoredDragFullWindows() {
+  char value[8] = {};
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "DragFullWindows", RRF_RT_REG_SZ,
+               nullptr, value, &size);
+  return value;
+}
+
+void StoreDragFullWindows(bool on) {
+  SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  ASSERT_EQ(StoredDragFullWindows(), on ? "1" : "0");
+}
+
+HWND StatusBarOf(HWND frame) { return FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr); }
+
+class Tirval : public testing::Test {
+ protected:
+  void SetUp() override {
+    frame = program.findWindow(kFrameTitle);
+    ASSERT_NE(frame, nullptr) << "the frame did not open";
+  }
+  void TearDown() override { StoreDragFullWindows(false); }
+
+  // Waits until the status bar's first zone shows `text`.
+  bool StatusShows(const std::string& text) {
+    return test::WaitUntil([&] { return test::WindowText(StatusBarOf(frame)) == text; }, 3000);
+  }
+
+  test::LaunchedProgram program{gTirval};
+  HWND frame = nullptr;
+};
+
+TEST_F(Tirval, FrameIsAnMdiFrameOfTheDefinedSizeWithFourStatusZones) {
+  char className[32] = {};
+  GetClassNameA(frame, className, sizeof className);
+  EXPECT_STREQ(className, "RuntimeFrame");
+  EXPECT_NE(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr);
+  HWND status = StatusBarOf(frame);
+  ASSERT_NE(status, nullptr);
+  DWORD_PTR zones = 0;
+  SendMessageTimeoutA(status, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, 2000, &zones);
+  EXPECT_EQ(zones, 4u);
+  const LONG style = GetWindowLongA(frame, GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  RECT client{};
+  GetClientRect(frame, &client);
+  // 310 x 190 dialog units of an 8-point font are several hundred pixels each way.
+  EXPECT_GT(client.right, 300);
+  EXPECT_GT(client.bottom, 200);
+  EXPECT_GT(client.right, client.bottom);
+}
+
+TEST_F(Tirval, WalkingTheMenusShowsEachEntrysMessage) {
+  ASSERT_TRUE(test::BringToFront(frame));
+  test::PressAltAnd('F');  // File opens on its first entry
+  EXPECT_TRUE(StatusShows("Setup Printer"));
+  test::PressKey(VK_DOWN);  // over the separator
+  EXPECT_TRUE(StatusShows("Exit this application"));
+  test::PressKey(VK_RIGHT);
+  EXPECT_TRUE(StatusShows("Remove item to Windows Clipboard"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("Copy item to Windows Clipboard"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("Paste contents of Windows Clipboard"));
+  test::PressKey(VK_ESCAPE);
+  test::PressKey(VK_ESCAPE);
+  EXPECT_TRUE(StatusShows(""));
+  test::PressAltAnd('W');
+  EXPECT_TRUE(StatusShows("Make all open windows visible"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("Stack all open windows"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("Align all window icons"));
+  test::PressKey(VK_RIGHT);
+  EXPECT_TRUE(StatusShows("View the contents of the help file"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("Search for help on a subject"));
+  test::PressKey(VK_DOWN);
+  EXPECT_TRUE(StatusShows("How to use Windows Help"));
+  test::PressKey(VK_ESCAPE);
+  test::PressKey(VK_ESCAPE);
+  EXPECT_TRUE(StatusShows(""));
+}
+
+TEST_F(Tirval, HelpEntriesWithoutAHelpFileAndDemoEntriesLeaveTheFrameAsItWas) {
+  for (int field : {-22, -23, -19, -20, -21, -8, -17}) {
+    PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(field), 0);
+  }
+  test::PumpMessages(300);
+  EXPECT_TRUE(IsWindowEnabled(frame));
+  EXPECT_FALSE(program.waitForExit(0));
+  EXPECT_EQ(program.findWindow(kFrameTitle, 1000), frame);
+}
+
+TEST_F(Tirval, FileExitEndsTheProgramAndWritesNoSettingOfItsOwn) {
+  ASSERT_TRUE(test::BringToFront(frame));
+  test::PressAltAnd('F');
+  EXPECT_TRUE(StatusShows("Setup Printer"));
+  test::PressKey('X');
+  EXPECT_TRUE(program.waitForExit(10000));
+  const std::string ini = program.folder() + "\\tirval.INI";
+  EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Tirval, CloseBoxEndsTheProgram) {
+  PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(program.waitForExit(10000));
+}
+
+// The drag-full-windows setting, seen from outside the program.
+TEST(TirvalDragSetting, OnAtStartIsOffWhileRunningAndOnAgainAfterExit) {
+  StoreDragFullWindows(true);
+  test::LaunchedProgram program(gTirval);
+  HWND frame = program.findWindow(kFrameTitle);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(StoredDragFullWindows(), "0");
+  PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(-3), 0);  // File, Exit
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(StoredDragFullWindows(), "1");
+  StoreDragFullWindows(false);
+}
+
+TEST(TirvalDragSetting, OffAtStartIsNeverChanged) {
+  StoreDragFullWindows(false);
+  // Remove the stored value's trace of earlier writes: a write by the program would bring it back.
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "DragFullWindows");
+  test::LaunchedProgram program(gTirval);
+  HWND frame = program.findWindow(kFrameTitle);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(StoredDragFullWindows(), "");
+  PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(-3), 0);
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(StoredDragFullWindows(), "");
+  StoreDragFullWindows(false);
+}
+
+TEST(TirvalDragSetting, KilledProgramLeavesItOff) {
+  StoreDragFullWindows(true);
+  {
+    test::LaunchedProgram program(gTirval);
+    ASSERT_NE(program.findWindow(kFrameTitle), nullptr);
+    program.kill();
+  }
+  EXPECT_EQ(StoredDragFullWindows(), "0");
+  StoreDragFullWindows(false);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    fprintf(stderr, "usage: %s <path of tirval.exe>\n", argv[0]);
+    return 2;
+  }
+  gTirval = argv[1];
+  return RUN_ALL_TESTS();
+}
