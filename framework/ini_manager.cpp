@@ -10,7 +10,8 @@ namespace {
 std::string ExecutablePath() {
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) {
       return std::string(buffer.data(), length);
     }
@@ -25,14 +26,19 @@ std::string SettingsPath(std::string_view fileName, std::string_view executableP
     return std::string(fileName);
   }
   const std::size_t folderEnd = executablePath.find_last_of("\\/");
-  const std::string_view folder =
-      folderEnd == std::string_view::npos ? std::string_view(".") : executablePath.substr(0, folderEnd);
+  const std::string_view folder = folderEnd == std::string_view::npos
+                                      ? std::string_view(".")
+                                      : executablePath.substr(0, folderEnd);
   return std::string(folder) + "\\" + std::string(fileName);
 }
 
-void IniManager::open(std::string_view fileName) { path_ = SettingsPath(fileName, ExecutablePath()); }
+void IniManager::open(std::string_view fileName) {
+  path_ = SettingsPath(fileName, ExecutablePath());
+}
 
-void IniManager::close() { path_.clear(); }
+void IniManager::close() {
+  path_.clear();
+}
 
 std::string IniManager::fetch(std::string_view section, std::string_view key,
                               std::string_view fallback) const {

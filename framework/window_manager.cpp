@@ -21,11 +21,17 @@ void WindowManager::run() {
   terminate();
 }
 
-void WindowManager::closeWindow() { window_.reset(); }
+void WindowManager::closeWindow() {
+  window_.reset();
+}
 
-Level WindowManager::initialise() { return window_ ? Level::Fatal : Level::Benign; }
+Level WindowManager::initialise() {
+  return window_ ? Level::Fatal : Level::Benign;
+}
 
-Level WindowManager::accepted() { return Level::Benign; }
+Level WindowManager::accepted() {
+  return Level::Benign;
+}
 
 Level WindowManager::windowEvent() {
   if (event_.kind == rt::EventKind::CloseWindow) {
@@ -34,7 +40,9 @@ Level WindowManager::windowEvent() {
   return Level::Benign;
 }
 
-Level WindowManager::terminate() { return window_ ? Level::Benign : Level::Notify; }
+Level WindowManager::terminate() {
+  return window_ ? Level::Benign : Level::Notify;
+}
 
 void WindowManager::open() {
   if (!window_) {

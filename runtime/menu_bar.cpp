@@ -42,7 +42,8 @@ void MenuBar::append(HMENU menu, std::span<const MenuItemDefinition> items) {
         break;
       }
       case MenuItemKind::Entry:
-        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(MenuCommandId(item.field)), text.c_str());
+        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(MenuCommandId(item.field)),
+                    text.c_str());
         entries_.push_back({item.field, item.label, item.message, item.action, menu, nullptr});
         break;
     }

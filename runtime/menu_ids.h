@@ -7,8 +7,12 @@ namespace rt {
 inline constexpr int kFirstMenuCommandId = 0x7000;
 inline constexpr int kLastMenuCommandId = 0x7FFF;
 
-constexpr int MenuCommandId(int field) { return kFirstMenuCommandId - field; }
-constexpr int MenuFieldFromCommandId(int id) { return kFirstMenuCommandId - id; }
+constexpr int MenuCommandId(int field) {
+  return kFirstMenuCommandId - field;
+}
+constexpr int MenuFieldFromCommandId(int id) {
+  return kFirstMenuCommandId - id;
+}
 constexpr bool IsMenuCommandId(int id) {
   return id > kFirstMenuCommandId && id <= kLastMenuCommandId;
 }

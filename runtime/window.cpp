@@ -49,7 +49,9 @@ RECT AreaToCentreIn(HWND owner) {
 
 }  // namespace
 
-Window* CurrentWindow() { return openWindows.empty() ? nullptr : openWindows.back(); }
+Window* CurrentWindow() {
+  return openWindows.empty() ? nullptr : openWindows.back();
+}
 
 Window::Window(const WindowDefinition& definition)
     : definition_(definition),
@@ -108,12 +110,13 @@ void Window::create() {
 void Window::createFrameParts() {
   CLIENTCREATESTRUCT client{menu_.windowList(), kFirstMdiChildId};
   mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
-                               0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
+                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
+                               0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
   if (!definition_.statusZones.empty()) {
-    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
-                                 WS_CHILD | WS_VISIBLE | (definition_.resizable ? SBARS_SIZEGRIP : 0),
-                                 0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    statusBar_ =
+        CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
+                        WS_CHILD | WS_VISIBLE | (definition_.resizable ? SBARS_SIZEGRIP : 0), 0, 0,
+                        0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   RECT area{};
@@ -191,7 +194,8 @@ HWND Window::handle(int field) const {
 std::string Window::text(int field) const {
   HWND control = handle(field);
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -201,12 +205,12 @@ void Window::setText(int field, std::string_view text) {
 
 void Window::setStatusText(int zone, std::string_view text) const {
   if (statusBar_) {
-    SendMessageA(statusBar_, SB_SETTEXTA, zone, reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    SendMessageA(statusBar_, SB_SETTEXTA, zone,
+                 reinterpret_cast<LPARAM>(std::string(text).c_str()));
   }
 }
 
-bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                           LRESULT& result) {
+bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (!hwnd_) {
     hwnd_ = hwnd;
   }

@@ -9,11 +9,11 @@
 // dialog units of the window's font.
 namespace rt {
 
-inline constexpr int kDefault = -32768;             // position or size left to the runtime
-inline constexpr std::int32_t kNoColor = -1;        // inherit the window's own colour
-inline constexpr int kRemainingWidth = -1;          // status zone taking the width left over
-inline constexpr int kDefaultCharSet = 1;           // DEFAULT_CHARSET
-inline constexpr int kFontItalic = 0x1000;          // FontStyle bits above the weight
+inline constexpr int kDefault = -32768;       // position or size left to the runtime
+inline constexpr std::int32_t kNoColor = -1;  // inherit the window's own colour
+inline constexpr int kRemainingWidth = -1;    // status zone taking the width left over
+inline constexpr int kDefaultCharSet = 1;     // DEFAULT_CHARSET
+inline constexpr int kFontItalic = 0x1000;    // FontStyle bits above the weight
 inline constexpr int kFontUnderline = 0x2000;
 inline constexpr int kFontStrikeOut = 0x4000;
 
@@ -64,10 +64,10 @@ struct MenuItemDefinition {
   MenuItemKind kind = MenuItemKind::Entry;
   std::string_view text;  // with '&' before the mnemonic
   std::string_view label;
-  int field = 0;                 // negative field number; 0 when the entry has none
-  std::string_view message;      // shown in the status bar while the entry is highlighted
+  int field = 0;             // negative field number; 0 when the entry has none
+  std::string_view message;  // shown in the status bar while the entry is highlighted
   StandardAction action = StandardAction::None;
-  bool windowList = false;       // the MDI frame lists its open child windows here
+  bool windowList = false;                    // the MDI frame lists its open child windows here
   std::span<const MenuItemDefinition> items;  // a popup's entries
 };
 
@@ -94,8 +94,8 @@ struct WindowDefinition {
   bool resizable = false;
   bool systemMenu = false;
   bool maximizeBox = false;
-  bool gray = false;         // dialog (button-face) background
-  bool doubleFrame = false;  // the fixed dialog frame
+  bool gray = false;              // dialog (button-face) background
+  bool doubleFrame = false;       // the fixed dialog frame
   bool applicationFrame = false;  // an MDI frame holding child windows
   FontDefinition font;
   std::span<const int> statusZones;  // zone widths in dialog units; kRemainingWidth for one

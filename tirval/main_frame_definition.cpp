@@ -8,20 +8,35 @@ using rt::MenuItemKind;
 using rt::StandardAction;
 
 constexpr MenuItemDefinition kFileMenu[] = {
-    {.text = "P&rint Setup...", .label = "?PRINTSETUP", .field = -2,
-     .message = "Setup Printer", .action = StandardAction::PrintSetup},
+    {.text = "P&rint Setup...",
+     .label = "?PRINTSETUP",
+     .field = -2,
+     .message = "Setup Printer",
+     .action = StandardAction::PrintSetup},
     {.kind = MenuItemKind::Separator},
-    {.text = "E&xit", .label = "?EXIT", .field = -3, .message = "Exit this application",
+    {.text = "E&xit",
+     .label = "?EXIT",
+     .field = -3,
+     .message = "Exit this application",
      .action = StandardAction::CloseWindow},
 };
 
 constexpr MenuItemDefinition kEditMenu[] = {
-    {.text = "Cu&t", .label = "?CUT", .field = -5, .message = "Remove item to Windows Clipboard",
+    {.text = "Cu&t",
+     .label = "?CUT",
+     .field = -5,
+     .message = "Remove item to Windows Clipboard",
      .action = StandardAction::Cut},
-    {.text = "&Copy", .label = "?COPY", .field = -6, .message = "Copy item to Windows Clipboard",
+    {.text = "&Copy",
+     .label = "?COPY",
+     .field = -6,
+     .message = "Copy item to Windows Clipboard",
      .action = StandardAction::Copy},
-    {.text = "&Paste", .label = "?PASTE", .field = -7,
-     .message = "Paste contents of Windows Clipboard", .action = StandardAction::Paste},
+    {.text = "&Paste",
+     .label = "?PASTE",
+     .field = -7,
+     .message = "Paste contents of Windows Clipboard",
+     .action = StandardAction::Paste},
 };
 
 constexpr MenuItemDefinition kAnimationMenu[] = {
@@ -32,7 +47,10 @@ constexpr MenuItemDefinition kAnimationMenu[] = {
 };
 
 constexpr MenuItemDefinition kDemoMenu[] = {
-    {.kind = MenuItemKind::Popup, .text = "&Animation", .label = "?DEMOANIMATION", .field = -9,
+    {.kind = MenuItemKind::Popup,
+     .text = "&Animation",
+     .label = "?DEMOANIMATION",
+     .field = -9,
      .items = kAnimationMenu},
     {.text = "A&nimated Copy", .label = "?DEMOANIMATEDCOPY", .field = -14},
     {.text = "Animated &Text", .label = "?DEMOANIMATEDTEXT", .field = -15},
@@ -42,34 +60,63 @@ constexpr MenuItemDefinition kDemoMenu[] = {
 };
 
 constexpr MenuItemDefinition kWindowMenu[] = {
-    {.text = "T&ile", .label = "?TILE", .field = -19, .message = "Make all open windows visible",
+    {.text = "T&ile",
+     .label = "?TILE",
+     .field = -19,
+     .message = "Make all open windows visible",
      .action = StandardAction::Tile},
-    {.text = "&Cascade", .label = "?CASCADE", .field = -20, .message = "Stack all open windows",
+    {.text = "&Cascade",
+     .label = "?CASCADE",
+     .field = -20,
+     .message = "Stack all open windows",
      .action = StandardAction::Cascade},
-    {.text = "&Arrange Icons", .label = "?ARRANGE", .field = -21,
-     .message = "Align all window icons", .action = StandardAction::ArrangeIcons},
+    {.text = "&Arrange Icons",
+     .label = "?ARRANGE",
+     .field = -21,
+     .message = "Align all window icons",
+     .action = StandardAction::ArrangeIcons},
 };
 
 constexpr MenuItemDefinition kHelpMenu[] = {
-    {.text = "&Contents", .label = "?HELPINDEX", .field = -22,
-     .message = "View the contents of the help file", .action = StandardAction::HelpContents},
-    {.text = "&Search for Help On...", .label = "?HELPSEARCH", .field = -23,
-     .message = "Search for help on a subject", .action = StandardAction::HelpSearch},
-    {.text = "&How to Use Help", .label = "?HELPONHELP", .field = -24,
-     .message = "How to use Windows Help", .action = StandardAction::HelpOnHelp},
+    {.text = "&Contents",
+     .label = "?HELPINDEX",
+     .field = -22,
+     .message = "View the contents of the help file",
+     .action = StandardAction::HelpContents},
+    {.text = "&Search for Help On...",
+     .label = "?HELPSEARCH",
+     .field = -23,
+     .message = "Search for help on a subject",
+     .action = StandardAction::HelpSearch},
+    {.text = "&How to Use Help",
+     .label = "?HELPONHELP",
+     .field = -24,
+     .message = "How to use Windows Help",
+     .action = StandardAction::HelpOnHelp},
 };
 
 constexpr MenuItemDefinition kMenuBar[] = {
-    {.kind = MenuItemKind::Popup, .text = "&File", .label = "?FILEMENU", .field = -1,
+    {.kind = MenuItemKind::Popup,
+     .text = "&File",
+     .label = "?FILEMENU",
+     .field = -1,
      .items = kFileMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Edit", .label = "?EDITMENU", .field = -4,
+    {.kind = MenuItemKind::Popup,
+     .text = "&Edit",
+     .label = "?EDITMENU",
+     .field = -4,
      .items = kEditMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Demo", .label = "?DEMO", .field = -8,
+    {.kind = MenuItemKind::Popup,
+     .text = "&Demo",
+     .label = "?DEMO",
+     .field = -8,
      .items = kDemoMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Window", .message = "Create and Arrange windows",
-     .windowList = true, .items = kWindowMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Help", .message = "Windows Help",
-     .items = kHelpMenu},
+    {.kind = MenuItemKind::Popup,
+     .text = "&Window",
+     .message = "Create and Arrange windows",
+     .windowList = true,
+     .items = kWindowMenu},
+    {.kind = MenuItemKind::Popup, .text = "&Help", .message = "Windows Help", .items = kHelpMenu},
 };
 
 constexpr int kStatusZones[] = {rt::kRemainingWidth, 80, 120, 45};

@@ -10,8 +10,8 @@
 namespace fw {
 namespace {
 
-constexpr rt::WindowDefinition kWindow{.name = "test$steps", .label = "P1$WINDOW",
-                                       .title = "Steps", .width = 100, .height = 50};
+constexpr rt::WindowDefinition kWindow{
+    .name = "test$steps", .label = "P1$WINDOW", .title = "Steps", .width = 100, .height = 50};
 
 // A window procedure that records its steps in the order the window pattern runs them.
 class RecordingWindow : public WindowManager {
@@ -65,8 +65,8 @@ TEST(WindowManager, StepsRunInTheOrderOfTheWindowPattern) {
   RecordingWindow window;
   window.closeOnAccepted = 7;
   window.run();
-  const std::vector<std::string> expected = {"initialise",   "open window", "accepted 4",
-                                             "accepted 7",   "close window", "terminate"};
+  const std::vector<std::string> expected = {"initialise", "open window",  "accepted 4",
+                                             "accepted 7", "close window", "terminate"};
   EXPECT_EQ(window.steps, expected);
   // The window stays until the procedure closes it, and the procedure's name is forgotten.
   EXPECT_TRUE(window.opened());
@@ -120,7 +120,7 @@ TEST(WindowManager, NestedWindowRunsInsideTheOuterStepAndReturnsToIt) {
   outer.run();
   outer.closeWindow();
   EXPECT_EQ(outer.inner.back(), "terminate");
-  const std::vector<std::string> expected = {"initialise", "open window", "accepted 4",
+  const std::vector<std::string> expected = {"initialise", "open window",  "accepted 4",
                                              "accepted 5", "close window", "terminate"};
   EXPECT_EQ(outer.steps, expected);
 }

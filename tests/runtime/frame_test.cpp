@@ -15,7 +15,10 @@ namespace {
 constexpr MenuItemDefinition kFileMenu[] = {
     {.text = "&Open", .label = "?OPEN", .field = -2, .message = "Open something"},
     {.kind = MenuItemKind::Separator},
-    {.text = "E&xit", .label = "?EXIT", .field = -3, .message = "Leave",
+    {.text = "E&xit",
+     .label = "?EXIT",
+     .field = -3,
+     .message = "Leave",
      .action = StandardAction::CloseWindow},
 };
 constexpr MenuItemDefinition kEditMenu[] = {
@@ -27,19 +30,34 @@ constexpr MenuItemDefinition kWindowMenu[] = {
     {.text = "&Cascade", .label = "?CASCADE", .field = -8, .action = StandardAction::Cascade},
 };
 constexpr MenuItemDefinition kMenuBar[] = {
-    {.kind = MenuItemKind::Popup, .text = "&File", .label = "?FILEMENU", .field = -1,
+    {.kind = MenuItemKind::Popup,
+     .text = "&File",
+     .label = "?FILEMENU",
+     .field = -1,
      .items = kFileMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Edit", .label = "?EDITMENU", .field = -4,
+    {.kind = MenuItemKind::Popup,
+     .text = "&Edit",
+     .label = "?EDITMENU",
+     .field = -4,
      .items = kEditMenu},
-    {.kind = MenuItemKind::Popup, .text = "&Window", .message = "Arrange", .windowList = true,
+    {.kind = MenuItemKind::Popup,
+     .text = "&Window",
+     .message = "Arrange",
+     .windowList = true,
      .items = kWindowMenu},
     {.text = "&Go", .label = "?GO", .field = -9, .message = "An entry on the bar itself"},
 };
 constexpr int kZones[] = {kRemainingWidth, 80, 120, 45};
-constexpr WindowDefinition kFrame{.name = "test$frame", .label = "P1$APPFRAME",
-                                  .title = "Test Frame", .width = 310, .height = 190,
-                                  .resizable = true, .systemMenu = true, .maximizeBox = true,
-                                  .applicationFrame = true, .statusZones = kZones,
+constexpr WindowDefinition kFrame{.name = "test$frame",
+                                  .label = "P1$APPFRAME",
+                                  .title = "Test Frame",
+                                  .width = 310,
+                                  .height = 190,
+                                  .resizable = true,
+                                  .systemMenu = true,
+                                  .maximizeBox = true,
+                                  .applicationFrame = true,
+                                  .statusZones = kZones,
                                   .menuBar = kMenuBar};
 
 std::string MenuText(HMENU menu, int position) {
@@ -59,8 +77,15 @@ void Choose(const Window& frame, int field) {
 }
 
 HWND CreateChild(const Window& frame, const char* title) {
-  MDICREATESTRUCTA child{"MDICLIENT_TEST_CHILD", title, GetModuleHandleA(nullptr),
-                         CW_USEDEFAULT, CW_USEDEFAULT, 200, 120, WS_OVERLAPPEDWINDOW, 0};
+  MDICREATESTRUCTA child{"MDICLIENT_TEST_CHILD",
+                         title,
+                         GetModuleHandleA(nullptr),
+                         CW_USEDEFAULT,
+                         CW_USEDEFAULT,
+                         200,
+                         120,
+                         WS_OVERLAPPEDWINDOW,
+                         0};
   return reinterpret_cast<HWND>(
       SendMessageA(frame.clientHandle(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));
 }

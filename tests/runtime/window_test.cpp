@@ -10,15 +10,28 @@
 namespace rt {
 namespace {
 
-constexpr WindowDefinition kPlain{
-    .name = "test$plain", .label = "P1$WINDOW", .title = "Plain", .width = 200, .height = 100,
-    .systemMenu = true, .gray = true, .doubleFrame = true};
-constexpr WindowDefinition kCentred{
-    .name = "test$centred", .label = "P1$WINDOW", .title = "Centred", .width = 120, .height = 60,
-    .centred = true, .resizable = true, .systemMenu = true};
-constexpr WindowDefinition kBigFont{
-    .name = "test$bigfont", .label = "P1$WINDOW", .title = "Big font", .width = 100, .height = 40,
-    .font = {"MS Sans Serif", 14, 700}};
+constexpr WindowDefinition kPlain{.name = "test$plain",
+                                  .label = "P1$WINDOW",
+                                  .title = "Plain",
+                                  .width = 200,
+                                  .height = 100,
+                                  .systemMenu = true,
+                                  .gray = true,
+                                  .doubleFrame = true};
+constexpr WindowDefinition kCentred{.name = "test$centred",
+                                    .label = "P1$WINDOW",
+                                    .title = "Centred",
+                                    .width = 120,
+                                    .height = 60,
+                                    .centred = true,
+                                    .resizable = true,
+                                    .systemMenu = true};
+constexpr WindowDefinition kBigFont{.name = "test$bigfont",
+                                    .label = "P1$WINDOW",
+                                    .title = "Big font",
+                                    .width = 100,
+                                    .height = 40,
+                                    .font = {"MS Sans Serif", 14, 700}};
 
 RECT ClientRect(HWND hwnd) {
   RECT rect{};

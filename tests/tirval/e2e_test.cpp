@@ -31,7 +31,9 @@ void StoreDragFullWindows(bool on) {
   ASSERT_EQ(StoredDragFullWindows(), on ? "1" : "0");
 }
 
-HWND StatusBarOf(HWND frame) { return FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr); }
+HWND StatusBarOf(HWND frame) {
+  return FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
+}
 
 class Tirval : public testing::Test {
  protected:

@@ -35,7 +35,7 @@ TEST(DialogUnits, ConvertLikeMapDialogRect) {
 }
 
 TEST(DialogUnits, MulDivMatchesWindows) {
-  EXPECT_EQ(MulDivRounded(7, 3, 2), 11);    // 10.5
+  EXPECT_EQ(MulDivRounded(7, 3, 2), 11);  // 10.5
   EXPECT_EQ(MulDivRounded(-7, 3, 2), -11);
   EXPECT_EQ(MulDivRounded(7, -3, -2), 11);
   EXPECT_EQ(MulDivRounded(5, 5, 0), -1);

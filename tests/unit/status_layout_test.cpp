@@ -22,7 +22,9 @@ TEST(StatusZoneEdges, RemainingZoneInTheMiddle) {
   EXPECT_EQ(StatusZoneEdges(zones, 300), (std::vector<int>{50, 250, -1}));
 }
 
-TEST(StatusZoneEdges, NoZones) { EXPECT_TRUE(StatusZoneEdges({}, 300).empty()); }
+TEST(StatusZoneEdges, NoZones) {
+  EXPECT_TRUE(StatusZoneEdges({}, 300).empty());
+}
 
 }  // namespace
 }  // namespace rt
