@@ -2,7 +2,8 @@
 
 namespace fw {
 
-WindowManager::WindowManager(const rt::WindowDefinition& definition) : definition_(definition) {}
+WindowManager::WindowManager(const rt::WindowDefinition& definition, std::span<const rt::Use> uses)
+    : definition_(definition), uses_(uses.begin(), uses.end()) {}
 
 WindowManager::~WindowManager() = default;
 
@@ -46,7 +47,7 @@ Level WindowManager::terminate() {
 
 void WindowManager::open() {
   if (!window_) {
-    window_ = std::make_unique<rt::Window>(definition_);
+    window_ = std::make_unique<rt::Window>(definition_, uses_);
   }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "runtime/event.h"
 #include "runtime/window.h"
@@ -15,7 +17,9 @@ enum class Level { Benign, Notify, Fatal };
 // it needs (each calling the base step where the window pattern says), and calls run().
 class WindowManager {
  public:
-  explicit WindowManager(const rt::WindowDefinition& definition);
+  // `uses` binds the procedure's variables to the window's controls when it opens.
+  explicit WindowManager(const rt::WindowDefinition& definition,
+                         std::span<const rt::Use> uses = {});
   WindowManager(const WindowManager&) = delete;
   WindowManager& operator=(const WindowManager&) = delete;
   virtual ~WindowManager();
@@ -47,6 +51,7 @@ class WindowManager {
 
  private:
   const rt::WindowDefinition& definition_;
+  std::vector<rt::Use> uses_;
   std::unique_ptr<rt::Window> window_;
   rt::Event event_;
   bool closing_ = false;

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
+#include "runtime/control_ids.h"
 #include "runtime/font.h"
 #include "runtime/menu_ids.h"
 #include "runtime/runtime.h"
@@ -53,21 +55,25 @@ Window* CurrentWindow() {
   return openWindows.empty() ? nullptr : openWindows.back();
 }
 
-Window::Window(const WindowDefinition& definition)
+Window::Window(const WindowDefinition& definition, std::span<const Use> uses)
     : definition_(definition),
       menu_(definition.menuBar),
       font_(CreateDefinedFont(definition.font)),
-      base_(MeasureBaseUnits(static_cast<HFONT>(font_.get()))) {
+      base_(MeasureBaseUnits(static_cast<HFONT>(font_.get()))),
+      color_(kNoColor) {
   if (Window* current = CurrentWindow(); current && !definition.applicationFrame) {
     owner_ = current->handle();
   }
+  setColor(definition.color);
   create();
+  createControls(uses);
   openWindows.push_back(this);
   events_.push_back({EventKind::OpenWindow, 0});
 }
 
 Window::~Window() {
   std::erase(openWindows, this);
+  controls_.clear();
   // Re-enable the owner first so that Windows activates it, not some other program.
   if (owner_) {
     EnableWindow(owner_, TRUE);
@@ -105,6 +111,20 @@ void Window::create() {
   if (owner_) {
     EnableWindow(owner_, FALSE);
   }
+}
+
+void Window::createControls(std::span<const Use> uses) {
+  int field = 0;
+  for (const ControlDefinition& definition : definition_.controls) {
+    controls_.push_back(std::make_unique<Control>(
+        definition, ++field, hwnd_, static_cast<HFONT>(font_.get()), definition_.font, base_));
+  }
+  for (const Use& use : uses) {
+    if (Control* bound = control(fieldOf(use.label))) {
+      bound->bind(use.variable);
+    }
+  }
+  display();
 }
 
 void Window::createFrameParts() {
@@ -149,6 +169,9 @@ Event Window::nextEvent() {
       ShowWindow(hwnd_, SW_SHOW);
     }
     UpdateWindow(hwnd_);
+    if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+      SetFocus(first);
+    }
     shown_ = true;
   }
   while (events_.empty()) {
@@ -188,19 +211,214 @@ HWND Window::handle(int field) const {
   if (field == 0) {
     return hwnd_;
   }
-  return field > 0 ? GetDlgItem(hwnd_, field) : nullptr;
+  const Control* found = control(field);
+  return found ? found->handle() : nullptr;
+}
+
+Control* Window::control(int field) const {
+  if (field < 1 || field > static_cast<int>(controls_.size())) {
+    return nullptr;
+  }
+  return controls_[static_cast<std::size_t>(field - 1)].get();
+}
+
+int Window::fieldOf(std::string_view label) const {
+  for (const auto& candidate : controls_) {
+    if (candidate->definition().label == label) {
+      return candidate->field();
+    }
+  }
+  return 0;
+}
+
+ControlType Window::type(int field) const {
+  if (field == 0) {
+    return ControlType::Window;
+  }
+  if (const Control* found = control(field)) {
+    return found->type();
+  }
+  return field < 0 && menu_.entryForField(field) ? ControlType::MenuEntry : ControlType{0};
+}
+
+Control* Window::controlFor(HWND hwnd) const {
+  for (const auto& candidate : controls_) {
+    if (candidate->owns(hwnd)) {
+      return candidate.get();
+    }
+  }
+  return nullptr;
 }
 
 std::string Window::text(int field) const {
-  HWND control = handle(field);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  if (const Control* found = control(field)) {
+    return found->screenText();
+  }
+  if (field != 0) {
+    return {};
+  }
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
 void Window::setText(int field, std::string_view text) {
-  SetWindowTextA(handle(field), std::string(text).c_str());
+  if (Control* found = control(field)) {
+    found->setScreenText(text);
+  } else if (field == 0) {
+    SetWindowTextA(hwnd_, std::string(text).c_str());
+  }
+}
+
+void Window::display(int field) {
+  for (const auto& each : controls_) {
+    if (field != 0 && each->field() != field) {
+      continue;
+    }
+    if (each->type() == ControlType::RadioButton) {
+      if (const Control* group = groupOf(*each)) {
+        if (auto* value = std::get_if<std::int32_t*>(&group->variable())) {
+          each->displayChoice(**value);
+        }
+      }
+    } else {
+      each->display();
+    }
+  }
+}
+
+void Window::update(int field) {
+  for (const auto& each : controls_) {
+    if (field == 0 || each->field() == field) {
+      each->update();
+    }
+  }
+}
+
+void Window::hide(int field) {
+  if (Control* found = control(field)) {
+    found->show(false);
+  }
+}
+
+void Window::unhide(int field) {
+  if (Control* found = control(field)) {
+    found->show(true);
+  }
+}
+
+RECT Window::fieldRect(int field) const {
+  RECT rect{};
+  if (field == 0) {
+    GetClientRect(clientHandle(), &rect);
+    return rect;
+  }
+  if (HWND hwnd = handle(field)) {
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return rect;
+}
+
+int Window::xpos(int field) const {
+  if (field == 0) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return toUnitsX(rect.left);
+  }
+  return toUnitsX(fieldRect(field).left);
+}
+
+int Window::ypos(int field) const {
+  if (field == 0) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return toUnitsY(rect.top);
+  }
+  return toUnitsY(fieldRect(field).top);
+}
+
+int Window::width(int field) const {
+  const RECT rect = fieldRect(field);
+  return toUnitsX(rect.right - rect.left);
+}
+
+int Window::height(int field) const {
+  const RECT rect = fieldRect(field);
+  return toUnitsY(rect.bottom - rect.top);
+}
+
+void Window::setColor(std::int32_t color) {
+  color_ = color;
+  colorBrush_.reset(color == kNoColor ? nullptr : CreateSolidBrush(static_cast<COLORREF>(color)));
+  if (hwnd_) {
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+}
+
+HBRUSH Window::backgroundBrush() const {
+  if (colorBrush_) {
+    return static_cast<HBRUSH>(colorBrush_.get());
+  }
+  return GetSysColorBrush(definition_.gray ? COLOR_BTNFACE : COLOR_WINDOW);
+}
+
+Control* Window::groupOf(const Control& radio) const {
+  for (int field = radio.field() - 1; field >= 1; --field) {
+    Control* candidate = control(field);
+    if (candidate->type() == ControlType::OptionGroup) {
+      return candidate;
+    }
+  }
+  return nullptr;
+}
+
+void Window::chooseRadio(const Control& radio) {
+  Control* group = groupOf(radio);
+  if (!group || !radio.chosen()) {
+    return;
+  }
+  const auto value =
+      static_cast<std::int32_t>(std::atoi(std::string(radio.definition().value).c_str()));
+  auto* variable = std::get_if<std::int32_t*>(&group->variable());
+  if (variable && **variable != value) {
+    **variable = value;
+    push({EventKind::Accepted, group->field()});
+  }
+}
+
+void Window::onControlCommand(Control& control, int code) {
+  switch (control.type()) {
+    case ControlType::Button:
+      if (code == BN_CLICKED) {
+        push({EventKind::Accepted, control.field()});
+      }
+      break;
+    case ControlType::CheckBox:
+      if (code == BN_CLICKED) {
+        control.update();
+        push({EventKind::Accepted, control.field()});
+      }
+      break;
+    case ControlType::RadioButton:
+      if (code == BN_CLICKED) {
+        chooseRadio(control);
+      }
+      break;
+    case ControlType::Entry:
+    case ControlType::Text:
+    case ControlType::SpinBox:
+      if (code == EN_CHANGE) {
+        control.markEdited();
+      } else if (code == EN_KILLFOCUS && control.edited()) {
+        control.update();
+        push({EventKind::Accepted, control.field()});
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 void Window::setStatusText(int zone, std::string_view text) const {
@@ -226,6 +444,36 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         onMenuCommand(LOWORD(wParam));
         return true;
       }
+      if (Control* from = controlFor(reinterpret_cast<HWND>(lParam))) {
+        onControlCommand(*from, HIWORD(wParam));
+        return true;
+      }
+      return false;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+      if (const Control* from = controlFor(reinterpret_cast<HWND>(lParam))) {
+        result = reinterpret_cast<LRESULT>(
+            from->colour(reinterpret_cast<HDC>(wParam), backgroundBrush()));
+        return true;
+      }
+      return false;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (const Control* from = controlFor(item->hwndItem)) {
+        from->drawRegion(*item);
+        result = TRUE;
+        return true;
+      }
+      return false;
+    }
+    case DM_GETDEFID:
+      for (const auto& each : controls_) {
+        if (each->definition().defaultButton) {
+          result = MAKELRESULT(ControlId(each->field()), DC_HASDEFID);
+          return true;
+        }
+      }
       return false;
     case WM_MENUSELECT:
       onMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
@@ -248,8 +496,7 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND: {
       RECT area{};
       GetClientRect(hwnd, &area);
-      FillRect(reinterpret_cast<HDC>(wParam), &area,
-               GetSysColorBrush(definition_.gray ? COLOR_BTNFACE : COLOR_WINDOW));
+      FillRect(reinterpret_cast<HDC>(wParam), &area, backgroundBrush());
       result = 1;
       return true;
     }

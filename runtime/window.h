@@ -4,13 +4,17 @@
 
 #include <deque>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "runtime/control.h"
 #include "runtime/dialog_units.h"
 #include "runtime/event.h"
 #include "runtime/handles.h"
 #include "runtime/menu_bar.h"
+#include "runtime/variable.h"
 #include "runtime/window_definition.h"
 
 namespace rt {
@@ -22,8 +26,8 @@ class Window {
  public:
   // Creates the window hidden; its first nextEvent() shows it and delivers OpenWindow.
   // A window opened while another window is current on the thread is owned by it, and the
-  // owner takes no input until this one closes.
-  explicit Window(const WindowDefinition& definition);
+  // owner takes no input until this one closes. `uses` binds program variables to controls.
+  explicit Window(const WindowDefinition& definition, std::span<const Use> uses = {});
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   // Closes the window: re-enables its owner and destroys it.
@@ -45,8 +49,40 @@ class Window {
   const MenuBar& menuBar() const { return menu_; }
   DialogBaseUnits baseUnits() const { return base_; }
 
+  // Field numbers of the first and last control; 0 and -1 when there is none.
+  int firstField() const { return controls_.empty() ? 0 : 1; }
+  int lastField() const { return controls_.empty() ? -1 : static_cast<int>(controls_.size()); }
+  // The control with this field number, or nullptr.
+  Control* control(int field) const;
+  // The field of the control with this label, or 0.
+  int fieldOf(std::string_view label) const;
+  ControlType type(int field) const;
+
+  // The window's title or a control's text as the user sees it.
   std::string text(int field = 0) const;
   void setText(int field, std::string_view text);
+
+  // Shows every control's variable (field 0) or one control's.
+  void display(int field = 0);
+  // Copies what every control (field 0) or one control shows into its variable.
+  void update(int field = 0);
+  void hide(int field);
+  void unhide(int field);
+
+  // Positions and sizes are in dialog units unless Pixels is on. A control's are relative to
+  // the window's client area; the window's Width and Height are its client area's.
+  bool pixels() const { return pixels_; }
+  void setPixels(bool on) { pixels_ = on; }
+  int xpos(int field = 0) const;
+  int ypos(int field = 0) const;
+  int width(int field = 0) const;
+  int height(int field = 0) const;
+
+  // The window's own background colour, or kNoColor.
+  std::int32_t color() const { return color_; }
+  void setColor(std::int32_t color);
+  // The brush the window's background is painted with.
+  HBRUSH backgroundBrush() const;
   // The status bar's text in one zone.
   void setStatusText(int zone, std::string_view text) const;
 
@@ -64,6 +100,14 @@ class Window {
   void onMenuCommand(int commandId);
   void onMenuSelect(UINT item, UINT flags, HMENU menu) const;
   void push(Event event) { events_.push_back(event); }
+  void createControls(std::span<const Use> uses);
+  void onControlCommand(Control& control, int code);
+  void chooseRadio(const Control& radio);
+  Control* groupOf(const Control& radio) const;
+  Control* controlFor(HWND hwnd) const;
+  RECT fieldRect(int field) const;
+  int toUnitsX(int pixels) const { return pixels_ ? pixels : PixelsToDialogX(pixels, base_); }
+  int toUnitsY(int pixels) const { return pixels_ ? pixels : PixelsToDialogY(pixels, base_); }
 
   const WindowDefinition& definition_;
   MenuBar menu_;
@@ -78,6 +122,10 @@ class Window {
   LPARAM lastPosition_ = 0;
   int acceptedField_ = 0;
   std::deque<Event> events_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  bool pixels_ = false;
+  std::int32_t color_;
+  GdiObject colorBrush_;
 };
 
 // The window whose procedure is running on the calling thread, or nullptr.

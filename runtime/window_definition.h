@@ -73,13 +73,25 @@ struct MenuItemDefinition {
 
 struct ControlDefinition {
   ControlType type = ControlType::Prompt;
-  std::string_view label;
-  std::string_view text;
+  std::string_view label;  // "?NAME", or "?NAME:n" to tell same-named controls apart
+  std::string_view text;   // caption, or the text a string control shows
   int x = kDefault;
   int y = kDefault;
-  int width = kDefault;
+  int width = kDefault;  // kDefault: as wide as the text needs
   int height = kDefault;
+  std::string_view picture;  // "s40": up to 40 characters; "n3": a number of 3 digits
+  FontDefinition font;       // no name: the window's font
+  std::int32_t fontColor = kNoColor;
+  std::int32_t fill = kNoColor;    // region: inside colour
+  std::int32_t border = kNoColor;  // region: frame colour
+  int rangeLow = 0;                // spin box: range and step
+  int rangeHigh = 0;
+  int step = 1;
+  std::string_view value;  // radio button: the value its option group takes when chosen
   bool hidden = false;
+  bool transparent = false;  // the window's background shows through
+  bool defaultButton = false;
+  bool boxed = false;  // option group: framed, with its text as the frame's title
 };
 
 struct WindowDefinition {
@@ -98,6 +110,7 @@ struct WindowDefinition {
   bool doubleFrame = false;       // the fixed dialog frame
   bool applicationFrame = false;  // an MDI frame holding child windows
   FontDefinition font;
+  std::int32_t color = kNoColor;     // background colour of its own
   std::span<const int> statusZones;  // zone widths in dialog units; kRemainingWidth for one
   std::span<const MenuItemDefinition> menuBar;
   std::span<const ControlDefinition> controls;
