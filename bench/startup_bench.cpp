@@ -47,7 +47,7 @@ double LaunchOnce(const Program& program) {
     return -1;
   }
   double ms = -1;
-  HWND hwnd = probe::WaitForWindow(process.hProcess, process.dwProcessId, program.title, kTimeoutMs);
+  HWND hwnd = probe::WaitForWindow(process.dwProcessId, program.title, kTimeoutMs);
   if (hwnd && probe::WaitUntilPainted(hwnd, kTimeoutMs)) {
     LARGE_INTEGER end;
     QueryPerformanceCounter(&end);

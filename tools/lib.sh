@@ -1,19 +1,20 @@
+# shellcheck shell=bash
 # Shared helpers for the Linux scripts in tools/. Source it; it sets no shell options of its own.
 #
-# Everything Wine lives under build/: the prefix is build/wineprefix unless WINEPREFIX is already
-# set, so nothing touches ~/.wine.
+# Everything Wine lives under build/: the scripts use the prefix build/wineprefix, whatever
+# WINEPREFIX the caller's shell holds, so nothing touches ~/.wine or another prefix of the user's.
 
 TOOLS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 REPO_ROOT=$(dirname "$TOOLS_DIR")
 BUILD_ROOT=$REPO_ROOT/build
-export WINEPREFIX=${WINEPREFIX:-$BUILD_ROOT/wineprefix}
-export WINEARCH=win64
-# No Mono or Gecko download prompts, and no menu entries or file associations written into $HOME.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
-export DEBIAN_FRONTEND=noninteractive
-
+PROJECT_PREFIX=$BUILD_ROOT/wineprefix
 # Bumped whenever setup.sh changes what it puts into the prefix, so old prefixes are redone.
-PREFIX_MARKER=$WINEPREFIX/.tools-setup-1
+# shellcheck disable=SC2034  # read by the scripts that source this file
+PREFIX_MARKER=$PROJECT_PREFIX/.tools-setup-1
+export WINEPREFIX=$PROJECT_PREFIX
+# No Mono or Gecko download prompts, and no menu entries or file associations written into $HOME.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export DEBIAN_FRONTEND=noninteractive
 
 log() { printf '==> %s\n' "$*" >&2; }
 die() {
@@ -85,7 +86,8 @@ start_virtual_display() {
   for ((i = 0; i < 100; i++)); do
     # Xvfb writes the number followed by a newline once it listens.
     if [ "$(wc -l <"$fdfile")" -ge 1 ]; then
-      export DISPLAY=:$(head -n 1 "$fdfile")
+      DISPLAY=:$(head -n 1 "$fdfile")
+      export DISPLAY
       if display_reachable; then
         log "virtual display $DISPLAY (${size}, depth $depth)"
         return 0
@@ -98,10 +100,22 @@ start_virtual_display() {
 }
 
 # start_wineserver: keep one persistent wineserver for the prefix during the run, so each launch
-# costs a fraction of a second. If one is already running (for example a caller's), it is reused
-# and left alone; the one started here is ended, with every Wine process of the prefix, on exit.
+# costs a fraction of a second. A script run inside such a run (ctest calling virtual-display.sh)
+# reuses it; the one started here is ended, with every Wine process of the prefix, on exit.
 start_wineserver() {
-  if wineserver -p 2>/dev/null; then
-    add_cleanup "wineserver -k 2>/dev/null; wineserver -w 2>/dev/null"
+  if [ "${TOOLS_WINESERVER_PREFIX:-}" = "$WINEPREFIX" ]; then
+    return 0
   fi
+  # A server of someone else's: one that is not persistent quits about 3 s after its last program,
+  # so wait for that and start ours; one that still holds on is persistent and is used as it is.
+  if wineserver -p 2>/dev/null ||
+    { timeout 10 wineserver -w 2>/dev/null && wineserver -p 2>/dev/null; }; then
+    add_cleanup "wineserver -k 2>/dev/null; wineserver -w 2>/dev/null"
+    export TOOLS_WINESERVER_PREFIX=$WINEPREFIX
+  fi
+  # Wine starts its service processes and the desktop process from the first program that needs
+  # them, and they inherit that program's stdout and stderr. Started by a test, they would hold
+  # ctest's pipes open for as long as the server lives, and ctest would wait for them until its
+  # timeout. A throwaway program that creates a window starts them all here, on /dev/null.
+  WINEDEBUG=-all wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
 }

@@ -35,11 +35,14 @@ create_prefix() {
   [ -f "$PREFIX_MARKER" ] && return 0
   log "creating the Wine prefix $WINEPREFIX (about half a minute)"
   local start=$SECONDS
+  # A server left running for an unfinished prefix would serve the new one from stale state.
+  wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   # A private display keeps wineboot's windows off the user's screen and makes it quicker.
   start_virtual_display 24
-  WINEDEBUG=-all wineboot -i
+  # 64-bit, with the 32-bit side beside it: runs both builds' programs.
+  WINEARCH=win64 WINEDEBUG=-all wineboot -i
   # Without a window manager, managed windows make every hide or destroy block about 2 s and leave
   # frames and captions undrawn. A crashing test prints its backtrace instead of opening a dialog
   # that would hang the run.

@@ -6,14 +6,14 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 
+#include "runtime/menu_ids.h"
+#include "tests/support/launched_program.h"
 #include "window_probe.h"
 
 namespace {
 
-// Command id of the menu entry with field number `field` (negative), as tirval gives it.
-constexpr int MenuCommandId(int field) { return 0x7000 - field; }
+using rt::MenuCommandId;
 
 constexpr char kFrameTitle[] = "Animation Effects Demo";
 
@@ -41,54 +41,9 @@ constexpr Step kSteps[] = {
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kWindowTimeoutMs = 15000;
 
-std::string Join(const std::string& folder, const std::string& name) {
-  return folder.empty() || folder.back() == '\\' || folder.back() == '/' ? folder + name
-                                                                          : folder + "\\" + name;
-}
-
-std::string MakeTempFolder() {
-  char base[MAX_PATH];
-  if (!GetTempPathA(MAX_PATH, base)) {
-    return {};
-  }
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string folder = Join(base, "tour-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                              std::to_string(GetTickCount() + attempt));
-    if (CreateDirectoryA(folder.c_str(), nullptr)) {
-      return folder;
-    }
-  }
-  return {};
-}
-
-// Deletes a folder and everything in it.
-bool RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA(Join(folder, "*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") {
-        continue;
-      }
-      const std::string path = Join(folder, name);
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  return RemoveDirectoryA(folder.c_str()) != 0;
-}
-
 BOOL CALLBACK ClickCloseButton(HWND child, LPARAM clicked) {
-  char text[64] = {};
-  GetWindowTextA(child, text, sizeof text);
-  const std::string title = text;
-  if (title == "Close" || title == "&Close") {
+  const std::string text = test::WindowText(child);
+  if (text == "Close" || text == "&Close") {
     PostMessageA(child, BM_CLICK, 0, 0);
     *reinterpret_cast<bool*>(clicked) = true;
     return FALSE;
@@ -107,7 +62,6 @@ bool CloseCaptured(HWND hwnd, Close how) {
       bool clicked = false;
       EnumChildWindows(hwnd, ClickCloseButton, reinterpret_cast<LPARAM>(&clicked));
       if (!clicked) {
-        std::fprintf(stderr, "tour: no Close button found\n");
         return false;
       }
       break;
@@ -116,63 +70,37 @@ bool CloseCaptured(HWND hwnd, Close how) {
   return probe::WaitUntilGone(hwnd, kWindowTimeoutMs);
 }
 
-class Tour {
- public:
-  Tour(HANDLE process, DWORD pid, std::string output)
-      : process_(process), pid_(pid), output_(std::move(output)) {}
-
-  bool Run() {
-    frame_ = probe::WaitForWindow(process_, pid_, kFrameTitle, kStartTimeoutMs);
-    if (!frame_) {
-      std::fprintf(stderr, "tour: no window \"%s\" appeared\n", kFrameTitle);
-      return false;
-    }
-    bool ok = true;
-    for (const Step& step : kSteps) {
-      ok = Take(step) && ok;
-    }
-    return ok;
+// Opens, captures and closes one window; false, with the reason on stderr, if any of it failed.
+bool Take(const test::LaunchedProgram& tirval, HWND frame, const Step& step,
+          const std::string& output) {
+  const auto fail = [&](const char* what) {
+    std::fprintf(stderr, "tour: %s: \"%s\" %s\n", step.output, step.title, what);
+    return false;
+  };
+  if (!probe::WaitUntilPainted(frame, kWindowTimeoutMs)) {
+    return fail("was not reached: the frame did not paint");
   }
-
-  HWND frame() const { return frame_; }
-
- private:
-  bool Take(const Step& step) {
-    if (!probe::WaitUntilPainted(frame_, kWindowTimeoutMs)) {
-      std::fprintf(stderr, "tour: %s: the frame did not paint\n", step.output);
-      return false;
-    }
-    if (step.openCommand != 0) {
-      PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(step.openCommand, 0), 0);
-    }
-    HWND window = probe::WaitForWindow(process_, pid_, step.title, kWindowTimeoutMs);
-    if (!window) {
-      std::fprintf(stderr, "tour: %s: no window \"%s\" appeared\n", step.output, step.title);
-      return false;
-    }
-    if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
-      std::fprintf(stderr, "tour: %s: \"%s\" did not paint\n", step.output, step.title);
-      return false;
-    }
-    probe::Image image;
-    const std::string path = Join(output_, step.output);
-    if (!probe::CaptureWindow(window, image) || !probe::WriteBmp(path, image)) {
-      std::fprintf(stderr, "tour: %s: capture failed\n", step.output);
-      return false;
-    }
-    std::printf("%s (%dx%d)\n", path.c_str(), image.width, image.height);
-    if (!CloseCaptured(window, step.close)) {
-      std::fprintf(stderr, "tour: %s: \"%s\" did not close\n", step.output, step.title);
-      return false;
-    }
-    return true;
+  if (step.openCommand != 0) {
+    PostMessageA(frame, WM_COMMAND, MAKEWPARAM(step.openCommand, 0), 0);
   }
-
-  HANDLE process_;
-  DWORD pid_;
-  std::string output_;
-  HWND frame_ = nullptr;
-};
+  HWND window = probe::WaitForWindow(tirval.processId(), step.title, kWindowTimeoutMs);
+  if (!window) {
+    return fail("did not appear");
+  }
+  if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
+    return fail("did not paint");
+  }
+  probe::Image image;
+  const std::string path = output + "\\" + step.output;
+  if (!probe::CaptureWindow(window, image) || !probe::WriteBmp(path, image)) {
+    return fail("could not be captured");
+  }
+  std::printf("%s (%dx%d)\n", path.c_str(), image.width, image.height);
+  if (!CloseCaptured(window, step.close)) {
+    return fail("did not close");
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -183,50 +111,26 @@ int main(int argc, char** argv) {
   }
   const std::string output = argv[2];
   CreateDirectoryA(output.c_str(), nullptr);
-  const std::string folder = MakeTempFolder();
-  if (folder.empty()) {
-    std::fprintf(stderr, "tour: cannot create a temporary folder\n");
+  // A fresh copy in a fresh folder: tirval starts with no INI file of an earlier run, and what it
+  // writes stays out of the build tree.
+  const test::LaunchedProgram tirval(argv[1]);
+  if (tirval.processId() == 0) {
+    std::fprintf(stderr, "tour: could not start %s\n", argv[1]);
     return 1;
   }
-  // tirval writes its INI file beside itself: a fresh copy in a fresh folder starts clean and
-  // leaves the build tree untouched.
-  const std::string exe = Join(folder, "tirval.exe");
-  if (!CopyFileA(argv[1], exe.c_str(), FALSE)) {
-    std::fprintf(stderr, "tour: cannot copy %s\n", argv[1]);
-    RemoveTree(folder);
+  HWND frame = probe::WaitForWindow(tirval.processId(), kFrameTitle, kStartTimeoutMs);
+  if (!frame) {
+    std::fprintf(stderr, "tour: %s did not show \"%s\"\n", argv[1], kFrameTitle);
     return 1;
   }
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  std::string command = "\"" + exe + "\"";
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &process)) {
-    std::fprintf(stderr, "tour: cannot start %s (error %lu)\n", exe.c_str(), GetLastError());
-    RemoveTree(folder);
-    return 1;
+  bool ok = true;
+  for (const Step& step : kSteps) {
+    ok = Take(tirval, frame, step, output) && ok;
   }
-  Tour tour(process.hProcess, process.dwProcessId, output);
-  bool ok = tour.Run();
-  if (tour.frame()) {
-    PostMessageA(tour.frame(), WM_CLOSE, 0, 0);
-  }
-  if (WaitForSingleObject(process.hProcess, kWindowTimeoutMs) != WAIT_OBJECT_0) {
-    std::fprintf(stderr, "tour: tirval did not end; terminating it\n");
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, kWindowTimeoutMs);
-    ok = false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  // The image of an ended process can stay locked for a moment.
-  bool removed = false;
-  for (int attempt = 0; attempt < 50 && !(removed = RemoveTree(folder)); ++attempt) {
-    Sleep(100);
-  }
-  if (!removed) {
-    std::fprintf(stderr, "tour: could not remove %s\n", folder.c_str());
-    ok = false;
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  if (!tirval.waitForExit(kWindowTimeoutMs)) {
+    std::fprintf(stderr, "tour: tirval did not end after WM_CLOSE\n");
+    ok = false;  // ended, and its folder removed, when `tirval` goes out of scope
   }
   return ok ? 0 : 1;
 }

@@ -14,7 +14,9 @@
 namespace probe {
 
 // Milliseconds since some fixed point; for deadlines.
-inline uint64_t NowMs() { return GetTickCount64(); }
+inline uint64_t NowMs() {
+  return GetTickCount64();
+}
 
 inline bool TitleIs(HWND hwnd, const std::string& title) {
   char text[256] = {};
@@ -60,17 +62,18 @@ inline HWND FindProcessWindow(DWORD pid, const std::string& title) {
 
 // Waits until FindProcessWindow finds the window; nullptr after `timeoutMs` or once the process
 // has ended.
-inline HWND WaitForWindow(HANDLE process, DWORD pid, const std::string& title, DWORD timeoutMs) {
+inline HWND WaitForWindow(DWORD pid, const std::string& title, DWORD timeoutMs) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
   const uint64_t deadline = NowMs() + timeoutMs;
-  for (;;) {
-    if (HWND hwnd = FindProcessWindow(pid, title)) {
-      return hwnd;
-    }
-    if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0 || NowMs() > deadline) {
-      return nullptr;
-    }
+  HWND hwnd = nullptr;
+  while (!(hwnd = FindProcessWindow(pid, title)) && NowMs() <= deadline &&
+         !(process && WaitForSingleObject(process, 0) == WAIT_OBJECT_0)) {
     Sleep(5);
   }
+  if (process) {
+    CloseHandle(process);
+  }
+  return hwnd;
 }
 
 // True when neither the window nor any visible descendant has a pending update region.
@@ -240,7 +243,8 @@ inline bool WriteBmp(const std::string& path, const Image& image) {
   if (!f) {
     return false;
   }
-  bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 && std::fwrite(&info, sizeof info, 1, f) == 1 &&
+  bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
+            std::fwrite(&info, sizeof info, 1, f) == 1 &&
             std::fwrite(image.bits.data(), 1, image.bits.size(), f) == image.bits.size();
   ok = std::fclose(f) == 0 && ok;
   return ok;
