@@ -1,0 +1,34 @@
+#include "effects/window_effects.h"
+
+#include <windows.h>
+
+#include "effects/font_fields.h"
+#include "effects/temporary_file.h"
+
+namespace fx {
+
+WindowEffects::WindowEffects()
+    : BDOEFFECT(0),
+      GRADIENTFILE{},
+      FONTNAME{},
+      FONTSIZE(0),
+      FONTWEIGHT(0),
+      ITALICFONT(0),
+      UNDERLINEFONT(0),
+      STRIKEOUTFONT(0) {
+  CreateTemporaryBmp(GRADIENTFILE, sizeof(GRADIENTFILE));
+}
+
+WindowEffects::~WindowEffects() {
+  if (GRADIENTFILE[0] != '\0') {
+    DeleteFileA(GRADIENTFILE);
+  }
+}
+
+void WindowEffects::SetFont(std::string_view fontName, std::int32_t fontSize,
+                            std::int32_t fontWeight, std::uint8_t italic, std::uint8_t underline,
+                            std::uint8_t strikeOut) {
+  StoreFontSetting(*this, fontName, fontSize, fontWeight, italic, underline, strikeOut);
+}
+
+}  // namespace fx

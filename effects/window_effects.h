@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace fx {
+
+// Text animation, gradients, captures and a size grip on the current window, with a temporary
+// BMP file of its own from construction to destruction. The fields follow the table pointer in
+// this order and with these sizes; the virtual operations keep their slot order.
+class WindowEffects {
+ public:
+  // All fields cleared, then the temporary file made and named in GRADIENTFILE.
+  WindowEffects();
+  // Deletes the temporary file.
+  ~WindowEffects();
+  WindowEffects(const WindowEffects&) = delete;
+  WindowEffects& operator=(const WindowEffects&) = delete;
+
+  // Virtual operations follow in slot order; each is defined in a source file of its own.
+
+  // Stores the font the next animation draws with; a name is cut to 31 characters.
+  virtual void SetFont(std::string_view fontName, std::int32_t fontSize, std::int32_t fontWeight,
+                       std::uint8_t italic, std::uint8_t underline, std::uint8_t strikeOut);
+
+  std::int32_t BDOEFFECT;  // the animation runs only while non-zero
+  char GRADIENTFILE[128];  // full path of the temporary BMP file, NUL-terminated
+  char FONTNAME[32];       // typeface, NUL-terminated
+  std::int32_t FONTSIZE;   // as LOGFONT.lfHeight
+  std::int32_t FONTWEIGHT;
+  std::uint8_t ITALICFONT;
+  std::uint8_t UNDERLINEFONT;
+  std::uint8_t STRIKEOUTFONT;
+};
+
+}  // namespace fx
