@@ -12,6 +12,12 @@ class TextEffect {
   // All fields cleared.
   TextEffect();
 
+  // Plays the letter-spacing animation of `text` at (x, y) on the current window's client area,
+  // in pixels, while BDOEFFECT is non-zero; returns when it has ended.
+  virtual void AnimateText(std::string_view text, std::int32_t x, std::int32_t y,
+                           std::int32_t startSpacing, std::int32_t stopSpacing,
+                           std::int32_t textColor, std::int32_t delay);
+
   // Stores the font the next animation draws with; a name is cut to 31 characters.
   virtual void SetFont(std::string_view fontName, std::int32_t fontSize, std::int32_t fontWeight,
                        std::uint8_t italic, std::uint8_t underline, std::uint8_t strikeOut);

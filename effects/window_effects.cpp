@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "effects/current_window_text.h"
 #include "effects/font_fields.h"
 #include "effects/temporary_file.h"
 
@@ -23,6 +24,12 @@ WindowEffects::~WindowEffects() {
   if (GRADIENTFILE[0] != '\0') {
     DeleteFileA(GRADIENTFILE);
   }
+}
+
+void WindowEffects::AnimateText(std::string_view text, std::int32_t x, std::int32_t y,
+                                std::int32_t startSpacing, std::int32_t stopSpacing,
+                                std::int32_t textColor, std::int32_t delay) {
+  AnimateOnCurrentWindow(*this, text, x, y, startSpacing, stopSpacing, textColor, delay);
 }
 
 void WindowEffects::SetFont(std::string_view fontName, std::int32_t fontSize,

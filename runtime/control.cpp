@@ -246,9 +246,9 @@ void Control::setFill(std::int32_t color) {
 }
 
 HBRUSH Control::colour(HDC dc, HBRUSH windowBrush) const {
-  if (fontColor_ != kNoColor) {
-    SetTextColor(dc, static_cast<COLORREF>(fontColor_));
-  }
+  // Without a colour of its own a control shows the window text colour, as Windows' default does.
+  SetTextColor(dc, fontColor_ != kNoColor ? static_cast<COLORREF>(fontColor_)
+                                          : GetSysColor(COLOR_WINDOWTEXT));
   if (IsEdit(type())) {
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return GetSysColorBrush(COLOR_WINDOW);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -239,6 +240,26 @@ TEST(FieldLayout, WindowEffectsFieldsFollowTheTablePointerInOrder) {
        {"UNDERLINEFONT", 173, 1},
        {"STRIKEOUTFONT", 174, 1}});
 }
+
+#if defined(__GNUC__)
+// Under the Itanium ABI a pointer to a virtual member holds 1 + its byte offset in the table.
+template <typename Member>
+std::ptrdiff_t SlotOf(Member member) {
+  struct {
+    std::ptrdiff_t pointer, adjustment;
+  } raw;
+  static_assert(sizeof raw == sizeof member);
+  std::memcpy(&raw, &member, sizeof raw);
+  return (raw.pointer - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
+}
+
+TEST(VirtualSlots, OperationsKeepTheirSlots) {
+  EXPECT_EQ(SlotOf(&TextEffect::AnimateText), 0);
+  EXPECT_EQ(SlotOf(&TextEffect::SetFont), 1);
+  EXPECT_EQ(SlotOf(&WindowEffects::AnimateText), 0);
+  EXPECT_EQ(SlotOf(&WindowEffects::SetFont), 1);
+}
+#endif
 
 }  // namespace
 }  // namespace fx
