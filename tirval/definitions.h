@@ -8,6 +8,8 @@ namespace tirval {
 
 // The application frame "Animation Effects Demo".
 extern const rt::WindowDefinition kMainFrameWindow;
+// The Animated Text demo window.
+extern const rt::WindowDefinition kAnimatedTextWindow;
 
 // Every window definition of the program.
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions();

@@ -4,6 +4,7 @@
 
 #include "framework/error_manager.h"
 #include "framework/window_manager.h"
+#include "tirval/animated_text_demo.h"
 #include "tirval/definitions.h"
 
 namespace tirval {
@@ -16,7 +17,9 @@ struct DemoEntry {
 };
 
 // The demo windows, each added here as it is built.
-constexpr std::array<DemoEntry, 0> kDemoEntries{};
+constexpr std::array kDemoEntries{
+    DemoEntry{-15, AnimatedTextDemo},
+};
 
 class MainFrameManager : public fw::WindowManager {
  public:

@@ -138,7 +138,7 @@ constexpr rt::WindowDefinition kMainFrameWindow{
 };
 
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions() {
-  static constexpr const rt::WindowDefinition* kAll[] = {&kMainFrameWindow};
+  static constexpr const rt::WindowDefinition* kAll[] = {&kMainFrameWindow, &kAnimatedTextWindow};
   return kAll;
 }
 

@@ -28,12 +28,17 @@ struct Step {
   int openCommand;     // WM_COMMAND posted to the frame to open the window; 0: nothing to open
   const char* title;   // title of the window to capture
   Close close;
+  // When set, the capture waits until a child showing this text is visible: a window that
+  // animates its texts is captured once they have settled.
+  const char* shownText = nullptr;
 };
 
 // One row per window shown, in order. A demo window's row looks like
 //   {"02-gradient.bmp", MenuCommandId(-17), "Gradient Demo", Close::kWmClose},
 constexpr Step kSteps[] = {
     {"01-frame.bmp", 0, kFrameTitle, Close::kLeaveOpen},
+    {"04-animated-text.bmp", MenuCommandId(-15), "Animated Text", Close::kCloseButton,
+     "Letters in motion"},
 };
 
 // Launching Wine programs on a cold server takes seconds; a hung program should still end the
@@ -49,6 +54,20 @@ BOOL CALLBACK ClickCloseButton(HWND child, LPARAM clicked) {
     return FALSE;
   }
   return TRUE;
+}
+
+bool WaitUntilChildShown(HWND hwnd, const char* text) {
+  const uint64_t deadline = probe::NowMs() + kWindowTimeoutMs;
+  for (;;) {
+    HWND child = FindWindowExA(hwnd, nullptr, nullptr, text);
+    if (child && IsWindowVisible(child)) {
+      return true;
+    }
+    if (!IsWindow(hwnd) || probe::NowMs() > deadline) {
+      return false;
+    }
+    Sleep(10);
+  }
 }
 
 bool CloseCaptured(HWND hwnd, Close how) {
@@ -86,6 +105,9 @@ bool Take(const test::LaunchedProgram& tirval, HWND frame, const Step& step,
   HWND window = probe::WaitForWindow(tirval.processId(), step.title, kWindowTimeoutMs);
   if (!window) {
     return fail("did not appear");
+  }
+  if (step.shownText && !WaitUntilChildShown(window, step.shownText)) {
+    return fail("never showed its settled text");
   }
   if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
     return fail("did not paint");
