@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "runtime/control_ids.h"
 #include "runtime/menu_ids.h"
 #include "tests/support/launched_program.h"
 #include "tests/support/wait.h"
@@ -167,6 +170,116 @@ TEST(TirvalDragSetting, KilledProgramLeavesItOff) {
   }
   EXPECT_EQ(StoredDragFullWindows(), "0");
   StoreDragFullWindows(false);
+}
+
+// Points TMP, which tirval inherits, at a fresh folder of the test's own while it lives.
+class PrivateTemp {
+ public:
+  PrivateTemp() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    saved_.resize(MAX_PATH);
+    saved_.resize(GetEnvironmentVariableA("TMP", saved_.data(), MAX_PATH));
+    folder_ = std::string(base) + "e2etmp" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    SetEnvironmentVariableA("TMP", folder_.c_str());
+  }
+  ~PrivateTemp() {
+    SetEnvironmentVariableA("TMP", saved_.empty() ? nullptr : saved_.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+  // How many files in the folder match `pattern`.
+  int count(const char* pattern) const {
+    int found = 0;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder_ + "\\" + pattern).c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        ++found;
+      } while (FindNextFileA(search, &entry));
+      FindClose(search);
+    }
+    return found;
+  }
+
+ private:
+  std::string folder_;
+  std::string saved_;
+};
+
+// The order in which the Animated Text window's two lines change visibility, seen from outside.
+class LineWatch {
+ public:
+  explicit LineWatch(HWND demo)
+      : heading_(GetDlgItem(demo, rt::ControlId(2))), sample_(GetDlgItem(demo, rt::ControlId(1))) {}
+
+  // Notes the lines' state ("heading+", "sample-"), runs `action`, then notes every change until
+  // both lines are visible again after the sample line, which always plays last, has changed.
+  std::vector<std::string> follow(const std::function<void()>& action = [] {}) {
+    bool heading = IsWindowVisible(heading_) != FALSE;
+    bool sample = IsWindowVisible(sample_) != FALSE;
+    std::vector<std::string> changes = {Entry("heading", heading), Entry("sample", sample)};
+    action();
+    bool sampleChanged = false;
+    const DWORD start = GetTickCount();
+    while (!(sampleChanged && heading && sample) && GetTickCount() - start < 30000) {
+      Sleep(2);
+      note(heading_, "heading", heading, changes);
+      sampleChanged = note(sample_, "sample", sample, changes) || sampleChanged;
+    }
+    return changes;
+  }
+
+ private:
+  static std::string Entry(const char* name, bool shown) {
+    return std::string(name) + (shown ? "+" : "-");
+  }
+  // Records a change of the line's visibility; true when there was one.
+  static bool note(HWND line, const char* name, bool& shown, std::vector<std::string>& changes) {
+    const bool now = IsWindowVisible(line) != FALSE;
+    if (now == shown) {
+      return false;
+    }
+    shown = now;
+    changes.push_back(Entry(name, now));
+    return true;
+  }
+
+  HWND heading_;
+  HWND sample_;
+};
+
+TEST(TirvalAnimatedText, PlaysTheHeadingThenTheSampleLineAgainOnAnimateAndClosesWithItsFile) {
+  PrivateTemp temp;
+  test::LaunchedProgram program(gTirval);
+  HWND frame = program.findWindow(kFrameTitle);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_TRUE(test::BringToFront(frame));
+  test::PressAltAnd('D');
+  test::PressKey('T');  // Animated &Text
+  HWND demo = program.findWindow("Animated Text");
+  ASSERT_NE(demo, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(frame)) << "the demo window is modal";
+  EXPECT_EQ(temp.count("Bcr*.bmp"), 1) << "the window's temporary file";
+
+  LineWatch watch(demo);
+  // Neither line shows before its own animation has played.
+  EXPECT_EQ(watch.follow(),
+            (std::vector<std::string>{"heading-", "sample-", "heading+", "sample+"}));
+  const auto pressAnimate = [&] {
+    PostMessageA(GetDlgItem(demo, rt::ControlId(6)), BM_CLICK, 0, 0);
+  };
+  EXPECT_EQ(watch.follow(pressAnimate),
+            (std::vector<std::string>{"heading+", "sample+", "heading-", "heading+", "sample-",
+                                      "sample+"}));
+  EXPECT_EQ(temp.count("Bcr*.bmp"), 1);
+
+  PostMessageA(GetDlgItem(demo, rt::ControlId(7)), BM_CLICK, 0, 0);  // Close
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(demo); }));
+  EXPECT_TRUE(test::WaitUntil([&] { return IsWindowEnabled(frame) != FALSE; }));
+  EXPECT_EQ(temp.count("Bcr*.bmp"), 0) << "the temporary file outlived its window";
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.waitForExit(10000));
 }
 
 }  // namespace
