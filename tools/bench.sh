@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Start-up benchmark: tirval against a bare Win32 window, on a virtual display. Prints figures only.
-#   tools/bench.sh [RUNS]   (default 15)
+# Benchmarks on a virtual display: tirval's start-up against a bare Win32 window, and the text
+# animation against the pauses it makes. Prints figures only.
+#   tools/bench.sh [RUNS]   (default 15 launches; the animation takes 9 runs)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 "$TOOLS_DIR/setup.sh"
 log "building i686"
-build_arch i686 tirval bare_window startup_bench
+build_arch i686 tirval bare_window startup_bench text_animation_bench
 dir=$(build_dir i686)
 start_virtual_display 24
 start_wineserver
@@ -18,3 +19,4 @@ cp "$dir/tirval/tirval.exe" "$dir/bench/bare_window.exe" "$work/"
 cd "$work"
 "$TOOLS_DIR/wine-exec.sh" "$dir/bench/startup_bench.exe" \
   tirval.exe "Animation Effects Demo" bare_window.exe "Bare Window" "${1:-15}"
+"$TOOLS_DIR/wine-exec.sh" "$dir/bench/text_animation_bench.exe"
