@@ -115,5 +115,65 @@ TEST(Definitions, MainFrameMenuBarIsExactlyTheDemoMenu) {
   EXPECT_TRUE(kMainFrameWindow.menuBar[3].windowList);
 }
 
+TEST(Definitions, AnimatedTextWindowHoldsItsNineControlsInOrder) {
+  const rt::WindowDefinition& window = kAnimatedTextWindow;
+  EXPECT_EQ(window.name, "tirval$tirva004");
+  EXPECT_EQ(window.label, "P1$WINDOW");
+  EXPECT_EQ(window.title, "Animated Text");
+  EXPECT_EQ(window.width, 257);
+  EXPECT_EQ(window.height, 89);
+  EXPECT_TRUE(window.centred && window.resizable && window.systemMenu && window.gray);
+  EXPECT_EQ(window.font.name, "MS Sans Serif");
+  EXPECT_EQ(window.font.points, 8);
+  EXPECT_EQ(window.font.charSet, 204);
+
+  using enum rt::ControlType;
+  struct Expected {
+    std::string_view label;
+    rt::ControlType type;
+    int x, y;
+    bool hidden;
+  };
+  const Expected expected[] = {
+      {"?STRING1", String, 8, 17, true},           {"?PROMPT3", String, 8, 6, true},
+      {"?INITIALSPACING", SpinBox, 51, 60, false}, {"?DELAY", SpinBox, 115, 60, false},
+      {"?PROMPT1:2", Prompt, 91, 60, false},       {"?OKBUTTON", Button, 153, 58, false},
+      {"?CANCELBUTTON", Button, 214, 58, false},   {"?BUTTON3", Button, 29, 73, true},
+      {"?PROMPT1", Prompt, 3, 60, false},
+  };
+  ASSERT_EQ(window.controls.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const rt::ControlDefinition& control = window.controls[i];
+    EXPECT_EQ(control.label, expected[i].label) << "field " << i + 1;
+    EXPECT_EQ(control.type, expected[i].type) << control.label;
+    EXPECT_EQ(control.x, expected[i].x) << control.label;
+    EXPECT_EQ(control.y, expected[i].y) << control.label;
+    EXPECT_EQ(control.hidden, expected[i].hidden) << control.label;
+  }
+
+  const rt::ControlDefinition& sample = window.controls[0];
+  EXPECT_EQ(sample.font.name, "Verdana");
+  EXPECT_EQ(sample.font.points, 18);
+  EXPECT_EQ(sample.font.style, 700 | rt::kFontUnderline);
+  EXPECT_EQ(sample.fontColor, 128 << 16) << "navy";
+  const rt::ControlDefinition& heading = window.controls[1];
+  EXPECT_EQ(heading.text, "Animated Text Demo from Vantor");
+  EXPECT_EQ(heading.font.points, 9);
+  EXPECT_EQ(heading.font.style, 400 | rt::kFontUnderline);
+  EXPECT_EQ(heading.font.charSet, 204);
+  EXPECT_EQ(heading.fontColor, rt::kNoColor) << "the window's text colour";
+  for (const rt::ControlDefinition& spin : {window.controls[2], window.controls[3]}) {
+    EXPECT_EQ(spin.picture, "n3");
+    EXPECT_EQ(spin.rangeLow, -999);
+    EXPECT_EQ(spin.rangeHigh, 999);
+    EXPECT_EQ(spin.step, 1);
+    EXPECT_EQ(spin.width, 31);
+    EXPECT_EQ(spin.height, 10);
+  }
+  EXPECT_EQ(window.controls[5].text, "&Animate");
+  EXPECT_TRUE(window.controls[5].defaultButton);
+  EXPECT_EQ(window.controls[6].text, "Close");
+}
+
 }  // namespace
 }  // namespace tirval
