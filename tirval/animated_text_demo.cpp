@@ -6,8 +6,7 @@
 #include "effects/animate_control_text.h"
 #include "effects/text_effect.h"
 #include "effects/window_effects.h"
-#include "framework/error_manager.h"
-#include "framework/window_manager.h"
+#include "framework/procedure_window.h"
 #include "tirval/definitions.h"
 
 namespace tirval {
@@ -17,27 +16,18 @@ enum Field { kSampleLine = 1, kHeading = 2, kAnimate = 6, kClose = 7 };
 
 constexpr std::int32_t kStopSpacing = -1;
 
-class AnimatedTextManager : public fw::WindowManager {
+class AnimatedTextManager : public fw::ProcedureWindow {
  public:
   AnimatedTextManager(std::span<const rt::Use> uses, fx::TextEffect& effect,
                       const std::int32_t& initialSpacing, const std::int32_t& delay)
-      : WindowManager(kAnimatedTextWindow, uses),
+      : ProcedureWindow("AnimatedTextDemo", kAnimatedTextWindow, uses),
         effect_(effect),
         initialSpacing_(initialSpacing),
         delay_(delay) {}
 
  protected:
-  fw::Level initialise() override {
-    fw::Errors().setProcedureName("AnimatedTextDemo");
-    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
-      return level;
-    }
-    open();
-    return fw::Level::Benign;
-  }
-
   fw::Level windowEvent() override {
-    const fw::Level level = WindowManager::windowEvent();
+    const fw::Level level = ProcedureWindow::windowEvent();
     if (event().kind == rt::EventKind::OpenWindow) {
       playBothLines();
     }
@@ -57,15 +47,7 @@ class AnimatedTextManager : public fw::WindowManager {
       default:
         break;
     }
-    return WindowManager::accepted();
-  }
-
-  fw::Level terminate() override {
-    const fw::Level level = WindowManager::terminate();
-    if (level == fw::Level::Benign) {
-      fw::Errors().forgetProcedureName("AnimatedTextDemo");
-    }
-    return level;
+    return ProcedureWindow::accepted();
   }
 
  private:

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "framework/error_manager.h"
-#include "framework/window_manager.h"
+#include "framework/procedure_window.h"
 #include "tirval/animated_text_demo.h"
 #include "tirval/definitions.h"
 
@@ -21,20 +20,11 @@ constexpr std::array kDemoEntries{
     DemoEntry{-15, AnimatedTextDemo},
 };
 
-class MainFrameManager : public fw::WindowManager {
+class MainFrameManager : public fw::ProcedureWindow {
  public:
-  using WindowManager::WindowManager;
+  MainFrameManager() : ProcedureWindow("MainFrame", kMainFrameWindow) {}
 
  protected:
-  fw::Level initialise() override {
-    fw::Errors().setProcedureName("MainFrame");
-    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
-      return level;
-    }
-    open();
-    return fw::Level::Benign;
-  }
-
   fw::Level accepted() override {
     const int field = window()->acceptedField();
     for (const DemoEntry& entry : kDemoEntries) {
@@ -43,22 +33,14 @@ class MainFrameManager : public fw::WindowManager {
         entry.run();
       }
     }
-    return WindowManager::accepted();
-  }
-
-  fw::Level terminate() override {
-    const fw::Level level = WindowManager::terminate();
-    if (level == fw::Level::Benign) {
-      fw::Errors().forgetProcedureName("MainFrame");
-    }
-    return level;
+    return ProcedureWindow::accepted();
   }
 };
 
 }  // namespace
 
 void MainFrame() {
-  MainFrameManager frame(kMainFrameWindow);
+  MainFrameManager frame;
   frame.run();
   frame.closeWindow();
 }
