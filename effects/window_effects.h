@@ -17,6 +17,10 @@ class WindowEffects {
   WindowEffects(const WindowEffects&) = delete;
   WindowEffects& operator=(const WindowEffects&) = delete;
 
+  // Gives one control of the current window (by field number) the flat border of its kind and
+  // redraws its frame at once. Uses none of the object's fields.
+  void ApplyFlatBorder(int field) const;
+
   // Virtual operations follow in slot order; each is defined in a source file of its own.
 
   // Plays the letter-spacing animation of `text` at (x, y) on the current window's client area,
@@ -28,6 +32,9 @@ class WindowEffects {
   // Stores the font the next animation draws with; a name is cut to 31 characters.
   virtual void SetFont(std::string_view fontName, std::int32_t fontSize, std::int32_t fontWeight,
                        std::uint8_t italic, std::uint8_t underline, std::uint8_t strikeOut);
+
+  // Paints a size grip once into the lower-right corner of the current window's client area.
+  virtual void DrawSizeGrip();
 
   std::int32_t BDOEFFECT;  // the animation runs only while non-zero
   char GRADIENTFILE[128];  // full path of the temporary BMP file, NUL-terminated
