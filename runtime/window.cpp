@@ -196,6 +196,15 @@ Event Window::nextEvent() {
   return event;
 }
 
+void Window::push(Event event) {
+  events_.push_back(event);
+  // A message sent from another thread (a click sent by a test or a tool) is handled inside
+  // GetMessage, which then goes on waiting: wake nextEvent() so that it sees the event now.
+  if (InSendMessage()) {
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
+}
+
 void Window::post(EventKind kind, int field) const {
   PostMessageA(hwnd_, kPostedEventMessage, static_cast<WPARAM>(kind), field);
 }

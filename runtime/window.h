@@ -99,7 +99,7 @@ class Window {
   void layoutFrame(int width, int height) const;
   void onMenuCommand(int commandId);
   void onMenuSelect(UINT item, UINT flags, HMENU menu) const;
-  void push(Event event) { events_.push_back(event); }
+  void push(Event event);
   void createControls(std::span<const Use> uses);
   void onControlCommand(Control& control, int code);
   void chooseRadio(const Control& radio);

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
+#include "runtime/control_ids.h"
 #include "runtime/window.h"
 #include "tests/support/wait.h"
 
@@ -194,6 +197,34 @@ TEST_F(Controls, ButtonClickIsAccepted) {
   const Event event = Next();
   EXPECT_EQ(event.kind, EventKind::Accepted);
   EXPECT_EQ(event.field, 11);
+}
+
+TEST_F(Controls, AClickSentFromAnotherThreadIsDeliveredWithoutWaitingForOtherMessages) {
+  // Nothing else may wake the loop: no message left in the queue, no caret blinking.
+  SetFocus(window.handle(11));
+  test::PumpMessages(100);
+  std::atomic<bool> delivered = false;
+  bool nudged = false;
+  std::thread clicker([&] {
+    // What a click makes the button send its window, here from another thread.
+    SendMessageA(window.handle(), WM_COMMAND, MAKEWPARAM(ControlId(11), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.handle(11)));
+    // Should the event wait for some other message, one comes after 5 s and the test fails
+    // instead of hanging.
+    for (int i = 0; i < 500 && !delivered; ++i) {
+      Sleep(10);
+    }
+    if (!delivered) {
+      nudged = true;
+      window.post(EventKind::Moved);
+    }
+  });
+  const Event event = window.nextEvent();
+  delivered = true;
+  clicker.join();
+  EXPECT_EQ(event.kind, EventKind::Accepted);
+  EXPECT_EQ(event.field, 11);
+  EXPECT_FALSE(nudged);
 }
 
 TEST_F(Controls, CheckBoxClickFillsItsVariableAndIsAccepted) {
