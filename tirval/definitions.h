@@ -10,6 +10,8 @@ namespace tirval {
 extern const rt::WindowDefinition kMainFrameWindow;
 // The Animated Text demo window.
 extern const rt::WindowDefinition kAnimatedTextWindow;
+// The Office 2000 Style demo window.
+extern const rt::WindowDefinition kOf2000BorderWindow;
 
 // Every window definition of the program.
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions();

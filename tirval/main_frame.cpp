@@ -5,6 +5,7 @@
 #include "framework/procedure_window.h"
 #include "tirval/animated_text_demo.h"
 #include "tirval/definitions.h"
+#include "tirval/of2000_border.h"
 
 namespace tirval {
 namespace {
@@ -18,6 +19,7 @@ struct DemoEntry {
 // The demo windows, each added here as it is built.
 constexpr std::array kDemoEntries{
     DemoEntry{-15, AnimatedTextDemo},
+    DemoEntry{-18, Of2000Border},
 };
 
 class MainFrameManager : public fw::ProcedureWindow {

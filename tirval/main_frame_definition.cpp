@@ -138,7 +138,8 @@ constexpr rt::WindowDefinition kMainFrameWindow{
 };
 
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions() {
-  static constexpr const rt::WindowDefinition* kAll[] = {&kMainFrameWindow, &kAnimatedTextWindow};
+  static constexpr const rt::WindowDefinition* kAll[] = {&kMainFrameWindow, &kAnimatedTextWindow,
+                                                         &kOf2000BorderWindow};
   return kAll;
 }
 

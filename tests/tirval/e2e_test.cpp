@@ -282,6 +282,139 @@ TEST(TirvalAnimatedText, PlaysTheHeadingThenTheSampleLineAgainOnAnimateAndCloses
   EXPECT_TRUE(program.waitForExit(10000));
 }
 
+// The Office 2000 Style demo, opened from the Demo menu.
+class Of2000Border : public testing::Test {
+ protected:
+  enum Field { kText = 1, kEntry, kApply, kClose, kButton, kPrompt, kCheckBox };
+
+  void SetUp() override {
+    frame = program.findWindow(kFrameTitle);
+    ASSERT_NE(frame, nullptr) << "the frame did not open";
+    PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(-18), 0);
+    demo = program.findWindow("Office 2000 style");
+    ASSERT_NE(demo, nullptr) << "the demo window did not open";
+  }
+
+  HWND Control(int field) const { return GetDlgItem(demo, rt::ControlId(field)); }
+  DWORD ExtendedStyle(int field) const {
+    return static_cast<DWORD>(GetWindowLongA(Control(field), GWL_EXSTYLE));
+  }
+  // Presses a button as a click does, and returns once the program has taken the click.
+  void Press(int field) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(Control(field), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+  }
+  LRESULT CheckState() const {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(Control(kCheckBox), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &state);
+    return static_cast<LRESULT>(state);
+  }
+  // Whether every control shows the flat border of its kind.
+  bool AllFlat() const {
+    constexpr DWORD kFlatEdit = WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY;
+    constexpr DWORD kFlat = WS_EX_STATICEDGE | WS_EX_NOPARENTNOTIFY;
+    return ExtendedStyle(kText) == kFlatEdit && ExtendedStyle(kEntry) == kFlatEdit &&
+           ExtendedStyle(kApply) == kFlat && ExtendedStyle(kClose) == kFlat &&
+           ExtendedStyle(kButton) == kFlat && ExtendedStyle(kPrompt) == kFlat &&
+           ExtendedStyle(kCheckBox) == kFlat;
+  }
+  // Where each control lies in the window, in screen coordinates.
+  std::vector<RECT> Places() const {
+    std::vector<RECT> places;
+    for (int field = kText; field <= kCheckBox; ++field) {
+      RECT place{};
+      GetWindowRect(Control(field), &place);
+      places.push_back(place);
+    }
+    return places;
+  }
+
+  PrivateTemp temp;  // before the program, which inherits it
+  test::LaunchedProgram program{gTirval};
+  HWND frame = nullptr;
+  HWND demo = nullptr;
+};
+
+TEST_F(Of2000Border, OpensWithTheSampleSentenceAnEmptyEntryUncheckedAndOrdinaryBorders) {
+  EXPECT_EQ(test::WindowText(Control(kText)), "Try that Office 2000 feel. Press the button.");
+  EXPECT_EQ(test::WindowText(Control(kEntry)), "");
+  EXPECT_EQ(CheckState(), BST_UNCHECKED);
+  EXPECT_EQ(test::WindowText(Control(kApply)), "Apply Office 2000 Style");
+  EXPECT_EQ(test::WindowText(Control(kPrompt)), "Prompt 1");
+  EXPECT_EQ(ExtendedStyle(kText), static_cast<DWORD>(WS_EX_CLIENTEDGE));
+  EXPECT_EQ(ExtendedStyle(kEntry), static_cast<DWORD>(WS_EX_CLIENTEDGE));
+  for (int field : {kApply, kClose, kButton, kPrompt, kCheckBox}) {
+    EXPECT_EQ(ExtendedStyle(field), 0u) << field;
+  }
+  EXPECT_FALSE(IsWindowEnabled(frame)) << "the demo window is modal";
+  EXPECT_EQ(temp.count("Bcr*.bmp"), 1) << "the window's temporary file";
+
+  Press(kClose);
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(demo); }));
+  EXPECT_TRUE(IsWindowEnabled(frame));
+  EXPECT_EQ(temp.count("Bcr*.bmp"), 0) << "the temporary file outlived its window";
+  EXPECT_FALSE(program.waitForExit(0));
+}
+
+TEST_F(Of2000Border, ApplyGivesEveryControlItsFlatBorderAndKeepsWhatTheUserEntered) {
+  for (char key : std::string("Flat")) {
+    PostMessageA(Control(kEntry), WM_CHAR, static_cast<WPARAM>(key), 1);
+  }
+  ASSERT_TRUE(test::WaitUntil([&] { return test::WindowText(Control(kEntry)) == "Flat"; }));
+  Press(kCheckBox);
+  ASSERT_EQ(CheckState(), BST_CHECKED);
+  Press(kButton);  // does nothing beyond its own display
+  test::PumpMessages(200);
+  EXPECT_EQ(ExtendedStyle(kButton), 0u);
+
+  Press(kApply);
+  EXPECT_TRUE(test::WaitUntil([&] { return AllFlat(); }))
+      << "text 0x" << std::hex << ExtendedStyle(kText) << ", entry 0x" << ExtendedStyle(kEntry)
+      << ", apply 0x" << ExtendedStyle(kApply) << ", check box 0x" << ExtendedStyle(kCheckBox);
+  EXPECT_EQ(test::WindowText(Control(kEntry)), "Flat");
+  EXPECT_EQ(CheckState(), BST_CHECKED);
+  EXPECT_EQ(test::WindowText(Control(kText)), "Try that Office 2000 feel. Press the button.");
+
+  // A second press changes nothing more, and neither do the other controls.
+  const std::vector<RECT> places = Places();
+  Press(kApply);
+  Press(kButton);
+  Press(kCheckBox);
+  Press(kCheckBox);
+  test::PumpMessages(200);
+  EXPECT_TRUE(AllFlat());
+  const std::vector<RECT> placesAfter = Places();
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    EXPECT_TRUE(EqualRect(&places[i], &placesAfter[i])) << "field " << i + 1;
+  }
+  EXPECT_EQ(test::WindowText(Control(kEntry)), "Flat");
+  EXPECT_EQ(CheckState(), BST_CHECKED);
+  EXPECT_TRUE(IsWindow(demo));
+}
+
+TEST_F(Of2000Border, AfterResizingEveryControlIsInsideTheWindowAndStillWorks) {
+  RECT outer{};
+  GetWindowRect(demo, &outer);
+  SetWindowPos(demo, nullptr, 0, 0, (outer.right - outer.left) * 3 / 2,
+               (outer.bottom - outer.top) * 3 / 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  test::PumpMessages(300);
+  RECT client{};
+  GetClientRect(demo, &client);
+  MapWindowPoints(demo, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  for (int field = kText; field <= kCheckBox; ++field) {
+    RECT place{};
+    GetWindowRect(Control(field), &place);
+    RECT inside{};
+    IntersectRect(&inside, &place, &client);
+    EXPECT_TRUE(IsWindowVisible(Control(field))) << field;
+    EXPECT_TRUE(EqualRect(&inside, &place)) << "field " << field << " is cut off";
+  }
+  Press(kApply);
+  EXPECT_TRUE(test::WaitUntil([&] { return AllFlat(); }));
+  Press(kClose);
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(demo); }));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
