@@ -31,6 +31,9 @@ struct Step {
   // When set, the capture waits until a child showing this text is visible: a window that
   // animates its texts is captured once they have settled.
   const char* shownText = nullptr;
+  // When set, the window's button with this text is pressed first, and the capture waits until
+  // the window shows the change.
+  const char* press = nullptr;
 };
 
 // One row per window shown, in order. A demo window's row looks like
@@ -39,6 +42,9 @@ constexpr Step kSteps[] = {
     {"01-frame.bmp", 0, kFrameTitle, Close::kLeaveOpen},
     {"04-animated-text.bmp", MenuCommandId(-15), "Animated Text", Close::kCloseButton,
      "Letters in motion"},
+    {"07a-office-2000-before.bmp", MenuCommandId(-18), "Office 2000 style", Close::kLeaveOpen},
+    {"07b-office-2000-after.bmp", 0, "Office 2000 style", Close::kCloseButton, nullptr,
+     "Apply Office 2000 Style"},
 };
 
 // Launching Wine programs on a cold server takes seconds; a hung program should still end the
@@ -68,6 +74,26 @@ bool WaitUntilChildShown(HWND hwnd, const char* text) {
     }
     Sleep(10);
   }
+}
+
+// Presses the window's button titled `text`, as a click does, and waits until the window looks
+// different from how it looked before.
+bool PressAndWaitForChange(HWND hwnd, const char* text) {
+  HWND button = FindWindowExA(hwnd, nullptr, "Button", text);
+  probe::Image before;
+  if (!button || !probe::CaptureWindow(hwnd, before)) {
+    return false;
+  }
+  PostMessageA(button, BM_CLICK, 0, 0);
+  const uint64_t deadline = probe::NowMs() + kWindowTimeoutMs;
+  probe::Image now;
+  while (probe::CaptureWindow(hwnd, now) && now.bits == before.bits) {
+    if (probe::NowMs() > deadline) {
+      return false;
+    }
+    Sleep(10);
+  }
+  return true;
 }
 
 bool CloseCaptured(HWND hwnd, Close how) {
@@ -111,6 +137,14 @@ bool Take(const test::LaunchedProgram& tirval, HWND frame, const Step& step,
   }
   if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
     return fail("did not paint");
+  }
+  if (step.press) {
+    if (!PressAndWaitForChange(window, step.press)) {
+      return fail("did not change when its button was pressed");
+    }
+    if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
+      return fail("did not paint after the press");
+    }
   }
   probe::Image image;
   const std::string path = output + "\\" + step.output;
