@@ -4,8 +4,7 @@
 #include <string>
 
 #include "effects/window_effects.h"
-#include "framework/error_manager.h"
-#include "framework/window_manager.h"
+#include "framework/procedure_window.h"
 #include "tirval/definitions.h"
 
 namespace tirval {
@@ -13,21 +12,12 @@ namespace {
 
 enum Field { kApply = 3, kClose = 4 };
 
-class Of2000BorderManager : public fw::WindowManager {
+class Of2000BorderManager : public fw::ProcedureWindow {
  public:
   Of2000BorderManager(std::span<const rt::Use> uses, const fx::WindowEffects& effects)
-      : WindowManager(kOf2000BorderWindow, uses), effects_(effects) {}
+      : ProcedureWindow("Of2000Border", kOf2000BorderWindow, uses), effects_(effects) {}
 
  protected:
-  fw::Level initialise() override {
-    fw::Errors().setProcedureName("Of2000Border");
-    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
-      return level;
-    }
-    open();
-    return fw::Level::Benign;
-  }
-
   fw::Level accepted() override {
     switch (window()->acceptedField()) {
       case kApply:
@@ -42,15 +32,7 @@ class Of2000BorderManager : public fw::WindowManager {
       default:
         break;
     }
-    return WindowManager::accepted();
-  }
-
-  fw::Level terminate() override {
-    const fw::Level level = WindowManager::terminate();
-    if (level == fw::Level::Benign) {
-      fw::Errors().forgetProcedureName("Of2000Border");
-    }
-    return level;
+    return ProcedureWindow::accepted();
   }
 
  private:
@@ -64,7 +46,7 @@ void Of2000Border() {
   std::string entry;
   std::uint8_t checked = 0;
   const rt::Use uses[] = {{"?STRTEXT", &sample}, {"?ENTRYFIELD", &entry}, {"?CHECKBOX", &checked}};
-  // Its temporary file exists exactly while the window is open.
+  // Its temporary file lives from before the window opens until after it has closed.
   const fx::WindowEffects effects;
   Of2000BorderManager manager(uses, effects);
   manager.run();

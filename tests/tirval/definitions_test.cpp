@@ -175,5 +175,50 @@ TEST(Definitions, AnimatedTextWindowHoldsItsNineControlsInOrder) {
   EXPECT_EQ(window.controls[6].text, "Close");
 }
 
+TEST(Definitions, Office2000StyleWindowHoldsItsSevenControlsInOrder) {
+  const rt::WindowDefinition& window = kOf2000BorderWindow;
+  EXPECT_EQ(window.name, "tirval$tirva006");
+  EXPECT_EQ(window.label, "P1$WINDOW");
+  EXPECT_EQ(window.title, "Office 2000 style");
+  EXPECT_EQ(window.width, 228);
+  EXPECT_EQ(window.height, 91);
+  EXPECT_TRUE(window.centred && window.resizable && window.systemMenu && window.gray);
+  EXPECT_EQ(window.font.name, "MS Sans Serif");
+  EXPECT_EQ(window.font.points, 8);
+  EXPECT_EQ(window.font.style, 400);
+  EXPECT_EQ(window.font.charSet, 204);
+
+  using enum rt::ControlType;
+  constexpr int kNone = rt::kDefault;
+  struct Expected {
+    std::string_view label;
+    rt::ControlType type;
+    int x, y, width, height;
+    std::string_view text;
+  };
+  const Expected expected[] = {
+      {"?STRTEXT", Text, 10, 1, 202, 30, ""},
+      {"?ENTRYFIELD", Entry, 129, 41, 87, 15, ""},
+      {"?OKBUTTON", Button, 84, 76, 97, 14, "Apply Office 2000 Style"},
+      {"?CANCELBUTTON", Button, 189, 76, 36, 14, "Close"},
+      {"?BUTTON3", Button, 12, 39, 55, 14, "Button"},
+      {"?PROMPT1", Prompt, 96, 42, kNone, kNone, "Prompt 1"},
+      {"?CHECKBOX", CheckBox, 16, 58, 51, 18, "Check Box"},
+  };
+  ASSERT_EQ(window.controls.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const rt::ControlDefinition& control = window.controls[i];
+    EXPECT_EQ(control.label, expected[i].label) << "field " << i + 1;
+    EXPECT_EQ(control.type, expected[i].type) << control.label;
+    EXPECT_EQ(control.x, expected[i].x) << control.label;
+    EXPECT_EQ(control.y, expected[i].y) << control.label;
+    EXPECT_EQ(control.width, expected[i].width) << control.label;
+    EXPECT_EQ(control.height, expected[i].height) << control.label;
+    EXPECT_EQ(control.text, expected[i].text) << control.label;
+    EXPECT_EQ(control.defaultButton, i == 2) << control.label;
+  }
+  EXPECT_EQ(window.controls[1].picture, "s20");
+}
+
 }  // namespace
 }  // namespace tirval
