@@ -4,22 +4,9 @@
 
 #include <vector>
 
+#include "runtime/process.h"
+
 namespace fw {
-namespace {
-
-std::string ExecutablePath() {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length =
-        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) {
-      return std::string(buffer.data(), length);
-    }
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
-}  // namespace
 
 std::string SettingsPath(std::string_view fileName, std::string_view executablePath) {
   if (fileName.find_first_of("\\/:") != std::string_view::npos) {
@@ -33,7 +20,7 @@ std::string SettingsPath(std::string_view fileName, std::string_view executableP
 }
 
 void IniManager::open(std::string_view fileName) {
-  path_ = SettingsPath(fileName, ExecutablePath());
+  path_ = SettingsPath(fileName, rt::ProgramFileName());
 }
 
 void IniManager::close() {

@@ -3,6 +3,10 @@
 #include <string>
 #include <string_view>
 
+namespace rt {
+class Window;
+}
+
 namespace fw {
 
 // The program's settings file: one value by section and key, through the Windows profile
@@ -20,6 +24,14 @@ class IniManager {
                     std::string_view fallback = {}) const;
   // Writes a value; returns false when the file could not be written.
   bool update(std::string_view section, std::string_view key, std::string_view value) const;
+
+  // A window's placement, kept in the section named after its procedure, in dialog units:
+  // "Maximize" ("Yes"/"No"), "XPos" and "YPos" (while not maximised), "Width" and "Height"
+  // (of a resizable window's client area).
+  // Restores what was saved: size, position, then maximised. Missing or bad values are skipped.
+  void fetchPlacement(std::string_view procedure, rt::Window& window) const;
+  // Saves the placement; writes nothing while the window is minimised.
+  bool updatePlacement(std::string_view procedure, rt::Window& window) const;
 
  private:
   std::string path_;

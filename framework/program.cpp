@@ -9,29 +9,40 @@
 namespace fw {
 namespace {
 
+// The drag-full-windows setting as it was at start; a failed read leaves 0 and nothing changes.
+BOOL savedDragFullWindows = 0;
+
 void SetDragFullWindows(UINT on) {
   SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 }  // namespace
 
+void RestoreDragFullWindows() {
+  if (savedDragFullWindows == 1) {
+    SetDragFullWindows(1);
+  }
+}
+
+void SuppressDragFullWindows() {
+  if (savedDragFullWindows == 1) {
+    SetDragFullWindows(0);
+  }
+}
+
 void RunProgram(std::string_view iniFileName, void (*frame)()) {
   rt::Start();
   Errors().clear();
   Ini().open(iniFileName);
 
-  // Dragging only an outline keeps dragging fast; a failed read leaves 0 and nothing changes.
-  BOOL saved = 0;
-  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &saved, 0);
-  if (saved == 1) {
-    SetDragFullWindows(0);
-  }
+  // Dragging only an outline keeps dragging fast.
+  savedDragFullWindows = 0;
+  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &savedDragFullWindows, 0);
+  SuppressDragFullWindows();
 
   frame();
 
-  if (saved == 1) {
-    SetDragFullWindows(1);
-  }
+  RestoreDragFullWindows();
   Ini().close();
   Errors().clear();
 }

@@ -10,4 +10,10 @@ namespace fw {
 // order (the error manager last).
 void RunProgram(std::string_view iniFileName, void (*frame)());
 
+// Switches drag-full-windows back on when it was on at start. RunProgram does it at the end; a
+// process that ends another way (a restart) calls it first, so the user's setting is not lost.
+void RestoreDragFullWindows();
+// Switches it off again when it was on at start: a restart that failed goes on running.
+void SuppressDragFullWindows();
+
 }  // namespace fw

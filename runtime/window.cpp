@@ -39,6 +39,27 @@ DWORD ExtendedStyleOf(const WindowDefinition& definition) {
   return definition.doubleFrame ? WS_EX_DLGMODALFRAME : 0;
 }
 
+// The MDI client paints the frame's wallpaper; everything else is its own.
+LRESULT CALLBACK MdiClientProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR window) {
+  const auto* frame = reinterpret_cast<const Window*>(window);
+  switch (message) {
+    case WM_ERASEBKGND:
+      if (frame->paintWallPaper(hwnd, reinterpret_cast<HDC>(wParam))) {
+        return 1;
+      }
+      break;
+    case WM_SIZE:
+      if (!frame->wallPaper().empty() && !frame->tiled()) {
+        InvalidateRect(hwnd, nullptr, TRUE);  // a stretched image covers the new size anew
+      }
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 RECT AreaToCentreIn(HWND owner) {
   RECT area{};
   if (owner) {
@@ -132,6 +153,7 @@ void Window::createFrameParts() {
   mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
                                0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
+  SetWindowSubclass(mdiClient_, MdiClientProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   if (!definition_.statusZones.empty()) {
     statusBar_ =
         CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
@@ -247,7 +269,10 @@ ControlType Window::type(int field) const {
   if (const Control* found = control(field)) {
     return found->type();
   }
-  return field < 0 && menu_.entryForField(field) ? ControlType::MenuEntry : ControlType{0};
+  if (const MenuBar::Entry* entry = field < 0 ? menu_.entryForField(field) : nullptr) {
+    return entry->popup ? ControlType::Menu : ControlType::MenuEntry;
+  }
+  return ControlType{0};
 }
 
 Control* Window::controlFor(HWND hwnd) const {
@@ -263,6 +288,9 @@ std::string Window::text(int field) const {
   if (const Control* found = control(field)) {
     return found->screenText();
   }
+  if (field < 0) {
+    return menu_.text(field);
+  }
   if (field != 0) {
     return {};
   }
@@ -277,7 +305,41 @@ void Window::setText(int field, std::string_view text) {
     found->setScreenText(text);
   } else if (field == 0) {
     SetWindowTextA(hwnd_, std::string(text).c_str());
+  } else if (menu_.setText(field, text)) {
+    DrawMenuBar(hwnd_);  // the entry may sit on the bar itself
   }
+}
+
+int Window::createMenuItem(ControlType type, int parentField) {
+  return menu_.append(type, parentField);
+}
+
+std::string Window::icon(int field) const {
+  const MenuBar::Entry* entry = menu_.entryForField(field);
+  return entry ? entry->icon : std::string();
+}
+
+void Window::setIcon(int field, std::string_view name) {
+  if (menu_.setIcon(field, name)) {
+    DrawMenuBar(hwnd_);
+  }
+}
+
+bool Window::setWallPaper(std::string_view name) {
+  const bool shows = wallPaper_.setName(name);
+  InvalidateRect(clientHandle(), nullptr, TRUE);
+  return shows;
+}
+
+void Window::setTiled(bool on) {
+  wallPaper_.setTiled(on);
+  InvalidateRect(clientHandle(), nullptr, TRUE);
+}
+
+bool Window::paintWallPaper(HWND area, HDC dc) const {
+  RECT client{};
+  GetClientRect(area, &client);
+  return wallPaper_.paint(dc, client);
 }
 
 void Window::display(int field) {
@@ -346,6 +408,24 @@ int Window::ypos(int field) const {
     return toUnitsY(rect.top);
   }
   return toUnitsY(fieldRect(field).top);
+}
+
+void Window::setPosition(int x, int y) {
+  const int left = pixels_ ? x : DialogToPixelsX(x, base_);
+  const int top = pixels_ ? y : DialogToPixelsY(y, base_);
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::setSize(int width, int height) {
+  // The frame around the client area keeps its size: grow the window by the difference.
+  RECT outer{};
+  GetWindowRect(hwnd_, &outer);
+  const RECT client = fieldRect(0);
+  const int wantedWidth = pixels_ ? width : DialogToPixelsX(width, base_);
+  const int wantedHeight = pixels_ ? height : DialogToPixelsY(height, base_);
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + wantedWidth - client.right,
+               outer.bottom - outer.top + wantedHeight - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Window::width(int field) const {
@@ -494,6 +574,9 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       if (wParam != SIZE_MINIMIZED && shown_ && lParam != lastSize_) {
         push({EventKind::Sized, 0});
       }
+      if (!definition_.applicationFrame && wallPaper_.shows() && !wallPaper_.tiled()) {
+        InvalidateRect(hwnd, nullptr, TRUE);  // a stretched image covers the new size anew
+      }
       lastSize_ = lParam;
       return definition_.applicationFrame;
     case WM_MOVE:
@@ -503,9 +586,11 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       lastPosition_ = lParam;
       return false;
     case WM_ERASEBKGND: {
-      RECT area{};
-      GetClientRect(hwnd, &area);
-      FillRect(reinterpret_cast<HDC>(wParam), &area, backgroundBrush());
+      if (!paintWallPaper(hwnd, reinterpret_cast<HDC>(wParam))) {
+        RECT area{};
+        GetClientRect(hwnd, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, backgroundBrush());
+      }
       result = 1;
       return true;
     }

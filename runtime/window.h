@@ -15,6 +15,7 @@
 #include "runtime/handles.h"
 #include "runtime/menu_bar.h"
 #include "runtime/variable.h"
+#include "runtime/wallpaper.h"
 #include "runtime/window_definition.h"
 
 namespace rt {
@@ -58,9 +59,26 @@ class Window {
   int fieldOf(std::string_view label) const;
   ControlType type(int field) const;
 
-  // The window's title or a control's text as the user sees it.
+  // The window's title, a control's text as the user sees it, or a menu's or entry's text.
   std::string text(int field = 0) const;
   void setText(int field, std::string_view text);
+
+  // Creates a menu (ControlType::Menu) or a menu entry (MenuEntry) at run time, appended to the
+  // menu with field `parentField`; returns the new field number, 0 when that is no menu. An
+  // entry is Accepted like a defined one; its command id is MenuCommandId(field).
+  int createMenuItem(ControlType type, int parentField);
+  // Icon of a menu entry: the name of the image shown beside its text ("" for none).
+  std::string icon(int field) const;
+  void setIcon(int field, std::string_view name);
+
+  // WallPaper: the image painted over the client area (a frame's MDI client area), loaded once
+  // here and painted on every erase. A name that loads nothing leaves the plain background.
+  const std::string& wallPaper() const { return wallPaper_.name(); }
+  // Returns whether an image now shows.
+  bool setWallPaper(std::string_view name);
+  // Tiled: the wallpaper repeats at its own size; off, it is stretched over the area.
+  bool tiled() const { return wallPaper_.tiled(); }
+  void setTiled(bool on);
 
   // Shows every control's variable (field 0) or one control's.
   void display(int field = 0);
@@ -78,6 +96,15 @@ class Window {
   int width(int field = 0) const;
   int height(int field = 0) const;
 
+  // Moves the window so that xpos() and ypos() read back `x` and `y`.
+  void setPosition(int x, int y);
+  // Resizes the window so that width() and height() read back `width` and `height`.
+  void setSize(int width, int height);
+  bool maximized() const { return IsZoomed(hwnd_) != FALSE; }
+  bool minimized() const { return IsIconic(hwnd_) != FALSE; }
+  // Shows the window maximised.
+  void maximize() const { ShowWindow(hwnd_, SW_SHOWMAXIMIZED); }
+
   // The window's own background colour, or kNoColor.
   std::int32_t color() const { return color_; }
   void setColor(std::int32_t color);
@@ -92,6 +119,9 @@ class Window {
   LRESULT defaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
   // Lets the thread's keyboard interface (MDI keys, dialog navigation) take a message.
   bool translate(MSG& message) const;
+  // Paints the wallpaper over the client area of `area` (the window or its MDI client) on
+  // WM_ERASEBKGND; false when there is none to paint.
+  bool paintWallPaper(HWND area, HDC dc) const;
 
  private:
   void create();
@@ -126,6 +156,7 @@ class Window {
   bool pixels_ = false;
   std::int32_t color_;
   GdiObject colorBrush_;
+  WallPaper wallPaper_;
 };
 
 // The window whose procedure is running on the calling thread, or nullptr.

@@ -1,0 +1,15 @@
+#include "runtime/message.h"
+
+#include <string>
+
+#include "runtime/window.h"
+
+namespace rt {
+
+void ShowMessage(std::string_view text, std::string_view caption) {
+  const Window* current = CurrentWindow();
+  MessageBoxA(current ? current->handle() : nullptr, std::string(text).c_str(),
+              std::string(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace rt
