@@ -67,8 +67,9 @@ GdiObject DecodeImage(std::span<const std::uint8_t> bytes) {
       FAILED(decoder->GetFrame(0, frame.out())) || FAILED(frame->GetSize(&width, &height)) ||
       width == 0 || height == 0 || width > 32767 || height > 32767 ||
       std::uint64_t{width} * height > kMaxImagePixels ||
+      // 32-bit BGR is a target that every WIC converts palette images to; 24-bit is not.
       FAILED(factory->CreateFormatConverter(converter.out())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR,
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
                                    WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom))) {
     return {};
@@ -78,14 +79,19 @@ GdiObject DecodeImage(std::span<const std::uint8_t> bytes) {
   info.bmiHeader.biWidth = static_cast<LONG>(width);
   info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC hands rows over
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const UINT stride = (width * 3 + 3) & ~3u;
+  const UINT stride = width * 4;
   if (!bitmap || !bits ||
       FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
     return {};
+  }
+  // Opaque everywhere: where a 32-bit image is drawn with its alpha (menus), it must show.
+  auto* pixel = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0, count = std::size_t{width} * height; i < count; ++i) {
+    pixel[i] |= 0xFF000000u;
   }
   return bitmap;
 }

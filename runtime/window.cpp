@@ -381,8 +381,13 @@ void Window::unhide(int field) {
 
 RECT Window::fieldRect(int field) const {
   RECT rect{};
+  if (field == 0 && mdiClient_) {
+    // The MDI client's whole area: its scroll bars come and go with the child windows.
+    GetWindowRect(mdiClient_, &rect);
+    return {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  }
   if (field == 0) {
-    GetClientRect(clientHandle(), &rect);
+    GetClientRect(hwnd_, &rect);
     return rect;
   }
   if (HWND hwnd = handle(field)) {

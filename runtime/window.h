@@ -88,7 +88,8 @@ class Window {
   void unhide(int field);
 
   // Positions and sizes are in dialog units unless Pixels is on. A control's are relative to
-  // the window's client area; the window's Width and Height are its client area's.
+  // the window's client area; the window's Width and Height are its client area's (a frame's:
+  // the area that holds its child windows).
   bool pixels() const { return pixels_; }
   void setPixels(bool on) { pixels_ = on; }
   int xpos(int field = 0) const;

@@ -1,0 +1,104 @@
+#include "lumboABC/main_frame.h"
+
+#include "framework/error_manager.h"
+#include "framework/ini_manager.h"
+#include "framework/program.h"
+#include "framework/window_manager.h"
+#include "lumboABC/background_menu.h"
+#include "lumboABC/definitions.h"
+#include "lumboABC/saved_background.h"
+#include "runtime/message.h"
+#include "runtime/process.h"
+
+namespace lumbo {
+namespace {
+
+constexpr char kProcedure[] = "Main";
+constexpr char kCaption[] = "lumboABC";
+
+// Starts a secondary window `w1` on a thread of its own with a stack of 25000 bytes; the frame
+// never waits for it. The secondary window is not part of the program yet: nothing starts.
+void StartSecondaryWindow() {}
+
+class MainManager : public fw::WindowManager {
+ public:
+  using WindowManager::WindowManager;
+
+ protected:
+  fw::Level initialise() override {
+    fw::Errors().setProcedureName(kProcedure);
+    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
+      return level;
+    }
+    open();
+    rt::Window& frame = *window();
+    menu_ = BuildBackgroundMenu(frame);
+    fw::Ini().fetchPlacement(kProcedure, frame);
+    frame.setWallPaper(FetchSavedBackground());
+    frame.setTiled(true);
+    StartSecondaryWindow();
+    return fw::Level::Benign;
+  }
+
+  fw::Level accepted() override {
+    const fw::Level level = WindowManager::accepted();
+    const int field = window()->acceptedField();
+    if (menu_.applies(field)) {
+      apply(field);
+    }
+    if (field == kShowWindowField) {
+      StartSecondaryWindow();
+    }
+    return level;
+  }
+
+  fw::Level terminate() override {
+    const fw::Level level = WindowManager::terminate();
+    if (level != fw::Level::Benign) {
+      return level;
+    }
+    if (opened()) {
+      fw::Ini().updatePlacement(kProcedure, *window());
+    }
+    fw::Errors().forgetProcedureName(kProcedure);
+    return level;
+  }
+
+ private:
+  // Saves the chosen background and restarts the program to show it: the new process reads the
+  // choice back. This frame keeps its own wallpaper, and keeps running if the restart fails.
+  void apply(int field) {
+    GloWallPaper() = WallPaperOfEntry(*window(), field);
+    if (!SaveBackground()) {
+      rt::ShowMessage(
+          "The background could not be saved in lumboABC.INI, so it cannot be shown. The program "
+          "goes on with the background it has.",
+          kCaption);
+      return;
+    }
+    fw::Ini().updatePlacement(kProcedure, *window());
+    // The new process saves the user's drag setting as it finds it: hand it back first.
+    fw::RestoreDragFullWindows();
+    if (!rt::StartProgram(rt::ProgramFileName())) {
+      fw::SuppressDragFullWindows();
+      rt::ShowMessage(
+          "The background is saved, but lumboABC could not be started again to show it. It "
+          "shows the next time the program starts.",
+          kCaption);
+      return;
+    }
+    rt::Halt(0);
+  }
+
+  BackgroundMenu menu_;
+};
+
+}  // namespace
+
+void Main() {
+  MainManager frame(kMainWindow);
+  frame.run();
+  frame.closeWindow();
+}
+
+}  // namespace lumbo
