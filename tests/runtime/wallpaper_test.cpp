@@ -11,20 +11,14 @@
 #include "runtime/image.h"
 #include "runtime/window.h"
 #include "tests/support/gdi_table.h"
+#include "tests/support/pixels.h"
 
 namespace rt {
 namespace {
 
-struct Pixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> values;  // 0x00RRGGBB, rows top-down
-  std::uint32_t at(int x, int y) const { return values[y * width + x]; }
-};
-
-std::uint32_t Rgb(int r, int g, int b) {
-  return static_cast<std::uint32_t>(r << 16 | g << 8 | b);
-}
+using test::Pixels;
+using test::PixelsOf;
+using test::Rgb;
 
 BITMAPINFO TopDown32(int width, int height) {
   BITMAPINFO info{};
@@ -35,21 +29,6 @@ BITMAPINFO TopDown32(int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
-}
-
-Pixels PixelsOf(HGDIOBJ bitmap) {
-  BITMAP size{};
-  GetObjectA(bitmap, sizeof size, &size);
-  Pixels pixels{size.bmWidth, size.bmHeight, {}};
-  pixels.values.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
-  BITMAPINFO info = TopDown32(pixels.width, pixels.height);
-  WindowDc screen(nullptr);
-  GetDIBits(screen.get(), static_cast<HBITMAP>(bitmap), 0, pixels.height, pixels.values.data(),
-            &info, DIB_RGB_COLORS);
-  for (auto& value : pixels.values) {
-    value &= 0xFFFFFF;
-  }
-  return pixels;
 }
 
 // What the window paints as its background (WM_ERASEBKGND) into a bitmap of `width` x `height`.

@@ -1,0 +1,38 @@
+#include "tests/support/pixels.h"
+
+namespace test {
+
+Pixels PixelsOf(HGDIOBJ bitmap) {
+  BITMAP size{};
+  GetObjectA(bitmap, sizeof size, &size);
+  Pixels pixels{size.bmWidth, size.bmHeight, {}};
+  pixels.values.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.width;
+  info.bmiHeader.biHeight = -pixels.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, static_cast<HBITMAP>(bitmap), 0, pixels.height, pixels.values.data(), &info,
+            DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  for (auto& value : pixels.values) {
+    value &= 0xFFFFFF;
+  }
+  return pixels;
+}
+
+Average AverageOf(const Pixels& pixels) {
+  Average sum;
+  for (std::uint32_t value : pixels.values) {
+    sum.red += value >> 16 & 0xFF;
+    sum.green += value >> 8 & 0xFF;
+    sum.blue += value & 0xFF;
+  }
+  const double count = pixels.values.empty() ? 1.0 : static_cast<double>(pixels.values.size());
+  return {sum.red / count, sum.green / count, sum.blue / count};
+}
+
+}  // namespace test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace test {
+
+// The pixels of a bitmap as 0x00RRGGBB values, rows top-down.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> values;
+  std::uint32_t at(int x, int y) const { return values[y * width + x]; }
+};
+
+constexpr std::uint32_t Rgb(int r, int g, int b) {
+  return static_cast<std::uint32_t>(r << 16 | g << 8 | b);
+}
+
+// Reads a bitmap's pixels (any depth) through GetDIBits.
+Pixels PixelsOf(HGDIOBJ bitmap);
+
+// The average red, green and blue of all pixels.
+struct Average {
+  double red = 0;
+  double green = 0;
+  double blue = 0;
+};
+Average AverageOf(const Pixels& pixels);
+
+}  // namespace test
