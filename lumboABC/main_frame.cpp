@@ -1,9 +1,8 @@
 #include "lumboABC/main_frame.h"
 
-#include "framework/error_manager.h"
 #include "framework/ini_manager.h"
+#include "framework/procedure_window.h"
 #include "framework/program.h"
-#include "framework/window_manager.h"
 #include "lumboABC/background_menu.h"
 #include "lumboABC/definitions.h"
 #include "lumboABC/saved_background.h"
@@ -20,28 +19,22 @@ constexpr char kCaption[] = "lumboABC";
 // never waits for it. The secondary window is not part of the program yet: nothing starts.
 void StartSecondaryWindow() {}
 
-class MainManager : public fw::WindowManager {
+class MainManager : public fw::ProcedureWindow {
  public:
-  using WindowManager::WindowManager;
+  MainManager() : ProcedureWindow(kProcedure, kMainWindow) {}
 
  protected:
-  fw::Level initialise() override {
-    fw::Errors().setProcedureName(kProcedure);
-    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
-      return level;
-    }
-    open();
+  void setUp() override {
     rt::Window& frame = *window();
     menu_ = BuildBackgroundMenu(frame);
     fw::Ini().fetchPlacement(kProcedure, frame);
     frame.setWallPaper(FetchSavedBackground());
     frame.setTiled(true);
     StartSecondaryWindow();
-    return fw::Level::Benign;
   }
 
   fw::Level accepted() override {
-    const fw::Level level = WindowManager::accepted();
+    const fw::Level level = ProcedureWindow::accepted();
     const int field = window()->acceptedField();
     if (menu_.applies(field)) {
       apply(field);
@@ -52,16 +45,11 @@ class MainManager : public fw::WindowManager {
     return level;
   }
 
-  fw::Level terminate() override {
-    const fw::Level level = WindowManager::terminate();
-    if (level != fw::Level::Benign) {
-      return level;
-    }
+  // The frame's place is kept for its next start.
+  void closeDown() override {
     if (opened()) {
       fw::Ini().updatePlacement(kProcedure, *window());
     }
-    fw::Errors().forgetProcedureName(kProcedure);
-    return level;
   }
 
  private:
@@ -96,7 +84,7 @@ class MainManager : public fw::WindowManager {
 }  // namespace
 
 void Main() {
-  MainManager frame(kMainWindow);
+  MainManager frame;
   frame.run();
   frame.closeWindow();
 }
