@@ -154,6 +154,9 @@ void Window::createFrameParts() {
                                WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
                                0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
   SetWindowSubclass(mdiClient_, MdiClientProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  // Created with its scroll bars showing, the client would show them until it first counts its
+  // children; with none yet there is nothing to scroll.
+  ShowScrollBar(mdiClient_, SB_BOTH, FALSE);
   if (!definition_.statusZones.empty()) {
     statusBar_ =
         CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Benchmarks on a virtual display: tirval's start-up against a bare Win32 window, and the text
-# animation against the pauses it makes. Prints figures only.
+# Benchmarks on a virtual display: tirval's start-up against a bare Win32 window, the text
+# animation against the pauses it makes, and lumboABC's restart with a new background against two
+# bare launches. Prints figures only.
 #   tools/bench.sh [RUNS]   (default 15 launches; the animation takes 9 runs)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 "$TOOLS_DIR/setup.sh"
 log "building i686"
-build_arch i686 tirval bare_window startup_bench text_animation_bench
+build_arch i686 tirval lumboABC bare_window startup_bench text_animation_bench restart_bench
 dir=$(build_dir i686)
 start_virtual_display 24
 start_wineserver
@@ -15,8 +16,10 @@ start_wineserver
 work=$BUILD_ROOT/bench-run
 rm -rf "$work"
 mkdir -p "$work"
-cp "$dir/tirval/tirval.exe" "$dir/bench/bare_window.exe" "$work/"
+cp "$dir/tirval/tirval.exe" "$dir/lumboABC/lumboABC.exe" "$dir/bench/bare_window.exe" "$work/"
 cd "$work"
 "$TOOLS_DIR/wine-exec.sh" "$dir/bench/startup_bench.exe" \
   tirval.exe "Animation Effects Demo" bare_window.exe "Bare Window" "${1:-15}"
 "$TOOLS_DIR/wine-exec.sh" "$dir/bench/text_animation_bench.exe"
+"$TOOLS_DIR/wine-exec.sh" "$dir/bench/restart_bench.exe" \
+  "$(windows_path "$work/lumboABC.exe")" bare_window.exe "Bare Window"

@@ -1,30 +1,36 @@
 #!/usr/bin/env bash
-# Builds the effects demo and shows it: on $DISPLAY when there is one; otherwise on a virtual
-# display, where a tour of its windows is saved as PNG screenshots in screenshots/.
-#   tools/run.sh [--docs]   --docs also copies the screenshots into docs/screenshots/ for the README
+# Builds a demo program (the effects demo unless named) and shows it: on $DISPLAY when there is
+# one; otherwise on a virtual display, where a tour of its windows is saved as PNG screenshots in
+# screenshots/.
+#   tools/run.sh [tirval|lumboABC] [--docs]
+#   --docs also copies the screenshots into docs/screenshots/ for the README
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
+usage="usage: run.sh [tirval|lumboABC] [--docs]"
 docs=0
-case ${1:-} in
-  --docs) docs=1 ;;
-  "") ;;
-  *) die "usage: run.sh [--docs]" ;;
-esac
+program=tirval
+for arg in "$@"; do
+  case $arg in
+    --docs) docs=1 ;;
+    tirval | lumboABC) program=$arg ;;
+    *) die "$usage" ;;
+  esac
+done
 
 "$TOOLS_DIR/setup.sh"
 log "building i686"
-build_arch i686 tirval tour
-tirval=$(build_dir i686)/tirval/tirval.exe
+build_arch i686 "$program" tour
+exe=$(build_dir i686)/$program/$program.exe
 
 if display_reachable && [ $docs -eq 0 ]; then
-  log "running tirval on $DISPLAY"
+  log "running $program on $DISPLAY"
   # A folder of its own for the INI file it writes beside itself.
   run_dir=$BUILD_ROOT/run
   mkdir -p "$run_dir"
-  cp "$tirval" "$run_dir/"
+  cp "$exe" "$run_dir/"
   cd "$run_dir"
-  exec "$TOOLS_DIR/wine-exec.sh" tirval.exe
+  exec "$TOOLS_DIR/wine-exec.sh" "$program.exe"
 fi
 
 tour=$(build_dir i686)/tests/tour/tour.exe
@@ -35,7 +41,7 @@ status=0
 (
   start_virtual_display 24
   start_wineserver
-  "$TOOLS_DIR/wine-exec.sh" "$tour" "$(windows_path "$tirval")" "$(windows_path "$bmp_dir")"
+  "$TOOLS_DIR/wine-exec.sh" "$tour" "$(windows_path "$exe")" "$(windows_path "$bmp_dir")"
 ) || status=$?
 
 png_dir=$REPO_ROOT/screenshots

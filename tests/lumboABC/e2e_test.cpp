@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "runtime/image.h"
@@ -58,9 +58,9 @@ std::string IniValue(const std::string& folder, const char* section, const char*
   return value;
 }
 
-void WriteIni(const std::string& folder, const std::string& wallPaper) {
-  WritePrivateProfileStringA("Preserved", "lumboGLO:WallPaper", wallPaper.c_str(),
-                             (folder + "\\" + kIni).c_str());
+// The settings file holding a saved background, laid beside the program before it starts.
+test::LaidFile SavedIni(const std::string& wallPaper) {
+  return {kIni, "[Preserved]\r\nlumboGLO:WallPaper=" + wallPaper + "\r\n"};
 }
 
 bool StartsWithNoCase(const std::string& text, const std::string& start) {
@@ -235,10 +235,11 @@ class LumboABC : public testing::Test {
   }
   // Starts the program with `wallPaper` saved (nothing saved when null) and finds its frame.
   void Start(const char* wallPaper = nullptr) {
-    program = std::make_unique<test::LaunchedProgram>(gProgram);
+    std::vector<test::LaidFile> files;
     if (wallPaper) {
-      WriteIni(program->folder(), wallPaper);
+      files.push_back(SavedIni(wallPaper));
     }
+    program = std::make_unique<test::LaunchedProgram>(gProgram, files);
     frame = program->findWindow(kFrameTitle, kTimeoutMs);
     ASSERT_NE(frame, nullptr) << "the frame did not open";
   }
@@ -324,14 +325,13 @@ TEST_F(LumboABC, NoneSavesAnEmptyValueAndRestartsWithoutWallpaper) {
 }
 
 TEST_F(LumboABC, SavedValuesThatNameNoImageStartCleanlyWithoutWallpaper) {
+  // The file names are relative to the program's folder, where it starts.
   const std::string cases[] = {"garbage value", "~NotInTheCatalogue.gif", "notimage.gif",
-                               std::string(300, 'x'), "~"};
+                               "~notimage.gif", std::string(300, 'x'),    "~"};
   for (const std::string& saved : cases) {
-    program = std::make_unique<test::LaunchedProgram>(gProgram);
-    std::ofstream(program->folder() + "\\notimage.gif") << "this is text, not a GIF";
-    const std::string value =
-        saved == "notimage.gif" ? program->folder() + "\\notimage.gif" : saved;
-    WriteIni(program->folder(), value);
+    program = std::make_unique<test::LaunchedProgram>(
+        gProgram,
+        std::vector<test::LaidFile>{{"notimage.gif", "this is text, not a GIF"}, SavedIni(saved)});
     frame = program->findWindow(kFrameTitle, kTimeoutMs);
     ASSERT_NE(frame, nullptr) << saved;
     EXPECT_TRUE(IsPlain(ScreenPixelsOf(frame))) << saved;

@@ -1,5 +1,6 @@
 #include "tests/support/launched_program.h"
 
+#include <fstream>
 #include <vector>
 
 #include "tests/support/wait.h"
@@ -72,9 +73,13 @@ void SendKey(WORD key, bool up) {
 
 }  // namespace
 
-LaunchedProgram::LaunchedProgram(const std::string& executable) : folder_(MakeTemporaryFolder()) {
+LaunchedProgram::LaunchedProgram(const std::string& executable, const std::vector<LaidFile>& files)
+    : folder_(MakeTemporaryFolder()) {
   const std::string copy = folder_ + "\\" + FileName(executable);
   CopyFileA(executable.c_str(), copy.c_str(), FALSE);
+  for (const auto& [name, contents] : files) {
+    std::ofstream(folder_ + "\\" + name, std::ios::binary) << contents;
+  }
   std::vector<char> commandLine(copy.begin(), copy.end());
   commandLine.insert(commandLine.begin(), '"');
   commandLine.push_back('"');

@@ -3,14 +3,20 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace test {
+
+// A file laid beside the program's copy before it starts: a name and its contents.
+using LaidFile = std::pair<std::string, std::string>;
 
 // A copy of a program started in a fresh temporary folder, as a user would start it.
 // The destructor ends the process if it still runs and removes the folder with all it holds.
 class LaunchedProgram {
  public:
-  explicit LaunchedProgram(const std::string& executable);
+  // `files` are written into the folder first, so the program finds them as it starts.
+  explicit LaunchedProgram(const std::string& executable, const std::vector<LaidFile>& files = {});
   LaunchedProgram(const LaunchedProgram&) = delete;
   LaunchedProgram& operator=(const LaunchedProgram&) = delete;
   ~LaunchedProgram();

@@ -1,7 +1,8 @@
-// Screenshot tour of the effects demo: starts tirval.exe in a temporary folder, opens its windows
-// one after the other as a user would, and saves each as a BMP.
-//   tour.exe PATH\tirval.exe OUTPUT-FOLDER
-// Exit code 0 when every screenshot was written and tirval closed by itself.
+// Screenshot tour of a demo program: starts tirval.exe in a temporary folder, opens its windows
+// one after the other as a user would, and saves each as a BMP; or starts lumboABC.exe once per
+// saved background and captures its frame.
+//   tour.exe PATH\tirval.exe|PATH\lumboABC.exe OUTPUT-FOLDER
+// Exit code 0 when every screenshot was written and the program closed by itself.
 #include <windows.h>
 
 #include <cstdio>
@@ -158,15 +159,65 @@ bool Take(const test::LaunchedProgram& tirval, HWND frame, const Step& step,
   return true;
 }
 
+// lumboABC: one start per row, with the background saved in its INI file, capturing the frame.
+struct LumboStep {
+  const char* output;
+  const char* wallPaper;
+};
+
+constexpr LumboStep kLumboSteps[] = {
+    {"10-lumbo-paper.bmp", "~BkgndY1.gif"},
+    {"11-lumbo-marble.bmp", "~BkgndB6.gif"},
+    {"12-lumbo-stucco.bmp", "~BkgndG7.gif"},
+};
+
+bool TakeLumbo(const std::string& program, const LumboStep& step, const std::string& output) {
+  const auto fail = [&](const char* what) {
+    std::fprintf(stderr, "tour: %s: %s\n", step.output, what);
+    return false;
+  };
+  const std::string ini =
+      std::string("[Preserved]\r\nlumboGLO:WallPaper=") + step.wallPaper + "\r\n";
+  const test::LaunchedProgram lumbo(program, {{"lumboABC.INI", ini}});
+  HWND frame = probe::WaitForWindow(lumbo.processId(), "Application", kStartTimeoutMs);
+  if (!frame || !probe::WaitUntilPainted(frame, kWindowTimeoutMs)) {
+    return fail("the frame did not show");
+  }
+  probe::Image image;
+  const std::string path = output + "\\" + step.output;
+  if (!probe::CaptureWindow(frame, image) || !probe::WriteBmp(path, image)) {
+    return fail("could not be captured");
+  }
+  std::printf("%s (%dx%d)\n", path.c_str(), image.width, image.height);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  if (!lumbo.waitForExit(kWindowTimeoutMs)) {
+    return fail("lumboABC did not end after WM_CLOSE");
+  }
+  return true;
+}
+
+bool IsLumbo(const std::string& program) {
+  const std::string name = program.substr(program.find_last_of("\\/") + 1);
+  return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name.c_str(), -1, "lumboABC.exe", -1) ==
+         CSTR_EQUAL;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: tour.exe PATH\\tirval.exe OUTPUT-FOLDER\n");
+    std::fprintf(stderr, "usage: tour.exe PATH\\tirval.exe|PATH\\lumboABC.exe OUTPUT-FOLDER\n");
     return 2;
   }
   const std::string output = argv[2];
   CreateDirectoryA(output.c_str(), nullptr);
+  if (IsLumbo(argv[1])) {
+    bool ok = true;
+    for (const LumboStep& step : kLumboSteps) {
+      ok = TakeLumbo(argv[1], step, output) && ok;
+    }
+    return ok ? 0 : 1;
+  }
   // A fresh copy in a fresh folder: tirval starts with no INI file of an earlier run, and what it
   // writes stays out of the build tree.
   const test::LaunchedProgram tirval(argv[1]);
