@@ -11,6 +11,7 @@
 
 #include "runtime/image.h"
 #include "runtime/menu_ids.h"
+#include "tests/support/drag_setting.h"
 #include "tests/support/launched_program.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
@@ -39,17 +40,8 @@ void Choose(HWND frame, int field) {
   PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(field), 0);
 }
 
-std::string StoredDragFullWindows() {
-  char value[8] = {};
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "DragFullWindows", RRF_RT_REG_SZ,
-               nullptr, value, &size);
-  return value;
-}
-
-void StoreDragFullWindows(bool on) {
-  SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-}
+using test::StoredDragFullWindows;
+using test::StoreDragFullWindows;
 
 std::string IniValue(const std::string& folder, const char* section, const char* key) {
   char value[512] = {};

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/menu_entries.h"
+
 namespace tirval {
 namespace {
 
@@ -13,22 +15,8 @@ using rt::MenuItemDefinition;
 using rt::MenuItemKind;
 using rt::StandardAction;
 
-struct FlatEntry {
-  std::string text;
-  std::string label;
-  int field;
-  std::string message;
-  StandardAction action;
-  bool operator==(const FlatEntry&) const = default;
-};
-
-void Flatten(std::span<const MenuItemDefinition> items, std::vector<FlatEntry>& out) {
-  for (const MenuItemDefinition& item : items) {
-    out.push_back({item.kind == MenuItemKind::Separator ? "-" : std::string(item.text),
-                   std::string(item.label), item.field, std::string(item.message), item.action});
-    Flatten(item.items, out);
-  }
-}
+using FlatEntry = test::MenuEntryRow;
+using test::FlattenMenu;
 
 TEST(Definitions, EveryWindowHasUniqueFieldsAndControlsInsideIt) {
   std::set<std::string> names;
@@ -39,7 +27,7 @@ TEST(Definitions, EveryWindowHasUniqueFieldsAndControlsInsideIt) {
     EXPECT_EQ(window->applicationFrame, window->label == "P1$APPFRAME");
 
     std::vector<FlatEntry> entries;
-    Flatten(window->menuBar, entries);
+    FlattenMenu(window->menuBar, entries);
     std::set<int> fields;
     for (const FlatEntry& entry : entries) {
       if (entry.field != 0) {
@@ -106,7 +94,7 @@ TEST(Definitions, MainFrameMenuBarIsExactlyTheDemoMenu) {
       {"&How to Use Help", "?HELPONHELP", -24, "How to use Windows Help", HelpOnHelp},
   };
   std::vector<FlatEntry> actual;
-  Flatten(kMainFrameWindow.menuBar, actual);
+  FlattenMenu(kMainFrameWindow.menuBar, actual);
   ASSERT_EQ(actual.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(actual[i], expected[i]) << "entry " << i << " " << expected[i].text;

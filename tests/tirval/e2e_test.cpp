@@ -11,6 +11,7 @@
 
 #include "runtime/control_ids.h"
 #include "runtime/menu_ids.h"
+#include "tests/support/drag_setting.h"
 #include "tests/support/launched_program.h"
 #include "tests/support/wait.h"
 
@@ -20,17 +21,10 @@ std::string gTirval;  // path of the program under test, from the command line
 
 constexpr char kFrameTitle[] = "Animation Effects Demo";
 
-// The drag-full-windows setting as the user profile holds it, which every process sees.
-std::string StoredDragFullWindows() {
-  char value[8] = {};
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "DragFullWindows", RRF_RT_REG_SZ,
-               nullptr, value, &size);
-  return value;
-}
+using test::StoredDragFullWindows;
 
 void StoreDragFullWindows(bool on) {
-  SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  test::StoreDragFullWindows(on);
   ASSERT_EQ(StoredDragFullWindows(), on ? "1" : "0");
 }
 
