@@ -125,7 +125,7 @@ std::string WindowText(HWND window) {
   char text[512] = {};
   DWORD_PTR length = 0;
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 2000, &length);
+                      SMTO_ABORTIFHUNG, 10000, &length);
   return text;
 }
 

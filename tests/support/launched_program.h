@@ -23,8 +23,9 @@ class LaunchedProgram {
 
   const std::string& folder() const { return folder_; }
   DWORD processId() const { return process_.dwProcessId; }
-  // The program's visible top-level window with this title, waiting up to `timeoutMs` for it.
-  HWND findWindow(const char* title, DWORD timeoutMs = 10000) const;
+  // The program's visible top-level window with this title, waiting up to `timeoutMs` for it
+  // (a first launch on a cold, busy machine can take many seconds).
+  HWND findWindow(const char* title, DWORD timeoutMs = 30000) const;
   // Whether the process ended within `timeoutMs`.
   bool waitForExit(DWORD timeoutMs) const;
   void kill() const;

@@ -57,7 +57,7 @@ TEST_F(Tirval, FrameIsAnMdiFrameOfTheDefinedSizeWithFourStatusZones) {
   HWND status = StatusBarOf(frame);
   ASSERT_NE(status, nullptr);
   DWORD_PTR zones = 0;
-  SendMessageTimeoutA(status, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, 2000, &zones);
+  SendMessageTimeoutA(status, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, 10000, &zones);
   EXPECT_EQ(zones, 4u);
   const LONG style = GetWindowLongA(frame, GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
