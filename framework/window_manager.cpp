@@ -1,5 +1,7 @@
 #include "framework/window_manager.h"
 
+#include "framework/window_resizer.h"
+
 namespace fw {
 
 WindowManager::WindowManager(const rt::WindowDefinition& definition, std::span<const rt::Use> uses)
@@ -37,6 +39,8 @@ Level WindowManager::accepted() {
 Level WindowManager::windowEvent() {
   if (event_.kind == rt::EventKind::CloseWindow) {
     closing_ = true;
+  } else if (event_.kind == rt::EventKind::Sized && resizer_) {
+    resizer_->resize();
   }
   return Level::Benign;
 }

@@ -10,6 +10,8 @@
 
 namespace fw {
 
+class WindowResizer;
+
 // What a step reports: Benign to go on; Notify when it did not do its work; Fatal to stop.
 enum class Level { Benign, Notify, Fatal };
 
@@ -39,7 +41,8 @@ class WindowManager {
   virtual Level initialise();
   // Called for each Accepted event; the accepted field is window()->acceptedField().
   virtual Level accepted();
-  // Called for every other event; the base step ends the event loop on CloseWindow.
+  // Called for every other event; the base step ends the event loop on CloseWindow and lets a
+  // registered resizer follow a Sized event.
   virtual Level windowEvent();
   // Called once after the event loop; Notify when the window never opened.
   virtual Level terminate();
@@ -48,6 +51,8 @@ class WindowManager {
   void open();
   // Asks the window to close, as its Close button does.
   void postCloseWindow() const;
+  // Has `resizer` move the window's controls whenever the window's size changes.
+  void registerResizer(const WindowResizer& resizer) { resizer_ = &resizer; }
 
  private:
   const rt::WindowDefinition& definition_;
@@ -55,6 +60,7 @@ class WindowManager {
   std::unique_ptr<rt::Window> window_;
   rt::Event event_;
   bool closing_ = false;
+  const WindowResizer* resizer_ = nullptr;
 };
 
 }  // namespace fw

@@ -44,7 +44,8 @@ Win32Kind KindOf(const ControlDefinition& definition) {
       return definition.boxed ? Win32Kind{"BUTTON", BS_GROUPBOX | WS_GROUP, 0}
                               : Win32Kind{"STATIC", SS_LEFT | WS_GROUP, 0};
     case ControlType::Panel:
-      return {"STATIC", SS_ETCHEDFRAME, 0};
+      // Only a frame: the window's background shows through it.
+      return {"STATIC", SS_ETCHEDFRAME, WS_EX_TRANSPARENT};
     case ControlType::Region:
       return {"STATIC", SS_OWNERDRAW, 0};
     default:

@@ -446,9 +446,17 @@ int Window::height(int field) const {
   return toUnitsY(rect.bottom - rect.top);
 }
 
+WNDPROC Window::procedure() const {
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+}
+
+void Window::setProcedure(WNDPROC procedure) {
+  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
 void Window::setColor(std::int32_t color) {
   color_ = color;
-  colorBrush_.reset(color == kNoColor ? nullptr : CreateSolidBrush(static_cast<COLORREF>(color)));
+  colorBrush_.reset(color < 0 ? nullptr : CreateSolidBrush(static_cast<COLORREF>(color)));
   if (hwnd_) {
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
@@ -457,6 +465,11 @@ void Window::setColor(std::int32_t color) {
 HBRUSH Window::backgroundBrush() const {
   if (colorBrush_) {
     return static_cast<HBRUSH>(colorBrush_.get());
+  }
+  if (color_ != kNoColor) {
+    if (HBRUSH system = GetSysColorBrush(static_cast<int>(color_ & 0x7FFFFFFF))) {
+      return system;
+    }
   }
   return GetSysColorBrush(definition_.gray ? COLOR_BTNFACE : COLOR_WINDOW);
 }
@@ -587,6 +600,13 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       }
       lastSize_ = lParam;
       return definition_.applicationFrame;
+    case WM_WINDOWPOSCHANGING:
+      // An owned window hidden before it closes (a closing animation) hands the activation
+      // back to its owner, which can take it only when enabled.
+      if (owner_ && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW)) {
+        EnableWindow(owner_, TRUE);
+      }
+      return false;
     case WM_MOVE:
       if (shown_ && lParam != lastPosition_) {
         push({EventKind::Moved, 0});

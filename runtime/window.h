@@ -106,7 +106,11 @@ class Window {
   // Shows the window maximised.
   void maximize() const { ShowWindow(hwnd_, SW_SHOWMAXIMIZED); }
 
-  // The window's own background colour, or kNoColor.
+  // The window procedure that receives the window's messages, and replacing it (subclassing).
+  WNDPROC procedure() const;
+  void setProcedure(WNDPROC procedure);
+
+  // The window's own background colour: RGB, a SystemColor(), or kNoColor.
   std::int32_t color() const { return color_; }
   void setColor(std::int32_t color);
   // The brush the window's background is painted with.

@@ -17,6 +17,12 @@ inline constexpr int kFontItalic = 0x1000;    // FontStyle bits above the weight
 inline constexpr int kFontUnderline = 0x2000;
 inline constexpr int kFontStrikeOut = 0x4000;
 
+// A system colour (a COLOR_* index) as a colour value: negative like kNoColor, so that no one
+// takes it for an RGB value.
+constexpr std::int32_t SystemColor(int index) {
+  return static_cast<std::int32_t>(0x80000000u + static_cast<unsigned>(index));
+}
+
 // Control type codes, as a control's Type reports them.
 enum class ControlType : int {
   String = 2,

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Benchmarks on a virtual display: tirval's start-up against a bare Win32 window, the text
-# animation against the pauses it makes, and lumboABC's restart with a new background against two
-# bare launches. Prints figures only.
+# animation against the pauses it makes, lumboABC's restart with a new background against two
+# bare launches, and the window animation's subclass against a window's own procedure. Prints
+# figures only.
 #   tools/bench.sh [RUNS]   (default 15 launches; the animation takes 9 runs)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 "$TOOLS_DIR/setup.sh"
 log "building i686"
-build_arch i686 tirval lumboABC bare_window startup_bench text_animation_bench restart_bench
+build_arch i686 tirval lumboABC bare_window startup_bench text_animation_bench restart_bench \
+  print_client_bench
 dir=$(build_dir i686)
 start_virtual_display 24
 start_wineserver
@@ -23,3 +25,4 @@ cd "$work"
 "$TOOLS_DIR/wine-exec.sh" "$dir/bench/text_animation_bench.exe"
 "$TOOLS_DIR/wine-exec.sh" "$dir/bench/restart_bench.exe" \
   "$(windows_path "$work/lumboABC.exe")" bare_window.exe "Bare Window"
+"$TOOLS_DIR/wine-exec.sh" "$dir/bench/print_client_bench.exe"

@@ -323,12 +323,52 @@ TEST_F(Controls, RegionPaintsItsFillInsideItsBorder) {
 
 TEST_F(Controls, WindowColourReplacesTheGrayBackground) {
   EXPECT_EQ(window.color(), kNoColor);
-  window.setColor(0x7F0000);
+  const struct {
+    std::int32_t color;
+    COLORREF painted;
+  } cases[] = {
+      {0x7F0000, 0x7F0000},
+      {SystemColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHT)},
+      {kNoColor, GetSysColor(COLOR_BTNFACE)},
+  };
+  for (const auto& each : cases) {
+    window.setColor(each.color);
+    EXPECT_EQ(window.color(), each.color);
+    test::PumpMessages(50);
+    HDC dc = GetDC(window.handle());
+    RECT client{};
+    GetClientRect(window.handle(), &client);
+    EXPECT_EQ(GetPixel(dc, client.right - 2, client.bottom / 2), each.painted) << each.color;
+    ReleaseDC(window.handle(), dc);
+  }
+}
+
+TEST(Panel, FramesAnAreaThatShowsTheWindowsBackground) {
+  static constexpr ControlDefinition kPanel[] = {
+      {.type = ControlType::Panel, .label = "?PANEL", .x = 10, .y = 10, .width = 100, .height = 50},
+  };
+  static constexpr WindowDefinition kFramed{.name = "test$panel",
+                                            .label = "P1$WINDOW",
+                                            .title = "Framed",
+                                            .width = 120,
+                                            .height = 70,
+                                            .systemMenu = true,
+                                            .gray = true,
+                                            .controls = kPanel};
+  Window window(kFramed);
+  window.nextEvent();
   test::PumpMessages(50);
-  HDC dc = GetDC(window.handle());
-  RECT client{};
-  GetClientRect(window.handle(), &client);
-  EXPECT_EQ(GetPixel(dc, client.right - 2, client.bottom / 2), 0x7F0000u);
+  // A DC of the window that does not leave its children out.
+  const RECT panel = [&] {
+    RECT rect{};
+    GetWindowRect(window.handle(1), &rect);
+    MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }();
+  HDC dc = GetDCEx(window.handle(), nullptr, DCX_CACHE);
+  EXPECT_EQ(GetPixel(dc, (panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2),
+            GetSysColor(COLOR_BTNFACE));
+  EXPECT_NE(GetPixel(dc, panel.left, panel.top), GetSysColor(COLOR_BTNFACE)) << "its edge";
   ReleaseDC(window.handle(), dc);
 }
 

@@ -114,6 +114,18 @@ TEST(Window, WindowOpenedFromAnotherIsOwnedCentredOverItAndDisablesIt) {
   EXPECT_EQ(CurrentWindow(), &owner);
 }
 
+TEST(Window, OwnedWindowHiddenBeforeClosingGivesTheActivationBackToItsOwner) {
+  Window owner(kPlain);
+  owner.nextEvent();
+  Window dialog(kCentred);
+  dialog.nextEvent();
+  ASSERT_EQ(GetActiveWindow(), dialog.handle());
+  ASSERT_FALSE(IsWindowEnabled(owner.handle()));
+  ShowWindow(dialog.handle(), SW_HIDE);  // as a closing animation leaves it
+  EXPECT_TRUE(IsWindowEnabled(owner.handle()));
+  EXPECT_EQ(GetActiveWindow(), owner.handle());
+}
+
 TEST(Window, CurrentWindowFollowsOpenAndClose) {
   EXPECT_EQ(CurrentWindow(), nullptr);
   {
