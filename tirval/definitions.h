@@ -12,6 +12,10 @@ extern const rt::WindowDefinition kMainFrameWindow;
 extern const rt::WindowDefinition kAnimatedTextWindow;
 // The Office 2000 Style demo window.
 extern const rt::WindowDefinition kOf2000BorderWindow;
+// "Animated Window", opened and closed with an animation.
+extern const rt::WindowDefinition kAnimatedWindow;
+// "Copy File", a file copy handed to the shell.
+extern const rt::WindowDefinition kCopyWindow;
 
 // Every window definition of the program.
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions();

@@ -4,6 +4,8 @@
 
 #include "framework/procedure_window.h"
 #include "tirval/animated_text_demo.h"
+#include "tirval/animated_window.h"
+#include "tirval/copy_window.h"
 #include "tirval/definitions.h"
 #include "tirval/of2000_border.h"
 
@@ -18,6 +20,11 @@ struct DemoEntry {
 
 // The demo windows, each added here as it is built.
 constexpr std::array kDemoEntries{
+    DemoEntry{-10, [] { AnimatedWindow(2); }},  // Expand
+    DemoEntry{-11, [] { AnimatedWindow(1); }},  // Slide
+    DemoEntry{-12, [] { AnimatedWindow(4); }},  // Left to right
+    DemoEntry{-13, [] { AnimatedWindow(3); }},  // Top to bottom
+    DemoEntry{-14, CopyWindow},
     DemoEntry{-15, AnimatedTextDemo},
     DemoEntry{-18, Of2000Border},
 };

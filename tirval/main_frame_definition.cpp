@@ -138,8 +138,9 @@ constexpr rt::WindowDefinition kMainFrameWindow{
 };
 
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions() {
-  static constexpr const rt::WindowDefinition* kAll[] = {&kMainFrameWindow, &kAnimatedTextWindow,
-                                                         &kOf2000BorderWindow};
+  static constexpr const rt::WindowDefinition* kAll[] = {
+      &kMainFrameWindow, &kAnimatedTextWindow, &kOf2000BorderWindow, &kAnimatedWindow, &kCopyWindow,
+  };
   return kAll;
 }
 

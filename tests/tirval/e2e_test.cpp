@@ -14,6 +14,7 @@
 #include "tests/support/drag_setting.h"
 #include "tests/support/launched_program.h"
 #include "tests/support/wait.h"
+#include "tests/tirval/e2e.h"
 
 namespace {
 
@@ -410,6 +411,10 @@ TEST_F(Of2000Border, AfterResizingEveryControlIsInsideTheWindowAndStillWorks) {
 }
 
 }  // namespace
+
+const std::string& test::TirvalExecutable() {
+  return gTirval;
+}
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -41,6 +41,8 @@ struct Step {
 //   {"02-gradient.bmp", MenuCommandId(-17), "Gradient Demo", Close::kWmClose},
 constexpr Step kSteps[] = {
     {"01-frame.bmp", 0, kFrameTitle, Close::kLeaveOpen},
+    {"02-animated-window.bmp", MenuCommandId(-11), "Animated Window", Close::kCloseButton},
+    {"03-copy-file.bmp", MenuCommandId(-14), "Copy File", Close::kCloseButton},
     {"04-animated-text.bmp", MenuCommandId(-15), "Animated Text", Close::kCloseButton,
      "Letters in motion"},
     {"07a-office-2000-before.bmp", MenuCommandId(-18), "Office 2000 style", Close::kLeaveOpen},
