@@ -5,6 +5,7 @@
 
 #include "effects/window_effects.h"
 #include "framework/procedure_window.h"
+#include "framework/window_resizer.h"
 #include "tirval/definitions.h"
 
 namespace tirval {
@@ -18,6 +19,12 @@ class Of2000BorderManager : public fw::ProcedureWindow {
       : ProcedureWindow("Of2000Border", kOf2000BorderWindow, uses), effects_(effects) {}
 
  protected:
+  // The controls follow the window when the user resizes it.
+  void setUp() override {
+    resizer_.attach(*window());
+    registerResizer(resizer_);
+  }
+
   fw::Level accepted() override {
     switch (window()->acceptedField()) {
       case kApply:
@@ -37,6 +44,7 @@ class Of2000BorderManager : public fw::ProcedureWindow {
 
  private:
   const fx::WindowEffects& effects_;
+  fw::WindowResizer resizer_;
 };
 
 }  // namespace

@@ -388,8 +388,9 @@ TEST_F(Of2000Border, ApplyGivesEveryControlItsFlatBorderAndKeepsWhatTheUserEnter
 }
 
 TEST_F(Of2000Border, AfterResizingEveryControlIsInsideTheWindowAndStillWorks) {
-  RECT outer{};
+  RECT outer{}, closeBefore{};
   GetWindowRect(demo, &outer);
+  GetWindowRect(Control(kClose), &closeBefore);
   SetWindowPos(demo, nullptr, 0, 0, (outer.right - outer.left) * 3 / 2,
                (outer.bottom - outer.top) * 3 / 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   test::PumpMessages(300);
@@ -404,6 +405,11 @@ TEST_F(Of2000Border, AfterResizingEveryControlIsInsideTheWindowAndStillWorks) {
     EXPECT_TRUE(IsWindowVisible(Control(field))) << field;
     EXPECT_TRUE(EqualRect(&inside, &place)) << "field " << field << " is cut off";
   }
+  // The controls follow the window: the Close button keeps to the lower right.
+  RECT closeAfter{};
+  GetWindowRect(Control(kClose), &closeAfter);
+  EXPECT_GT(closeAfter.left - outer.left, closeBefore.left - outer.left);
+  EXPECT_GT(closeAfter.top - outer.top, closeBefore.top - outer.top);
   Press(kApply);
   EXPECT_TRUE(test::WaitUntil([&] { return AllFlat(); }));
   Press(kClose);
