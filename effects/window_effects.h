@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string_view>
 
@@ -35,6 +37,19 @@ class WindowEffects {
 
   // Paints a size grip once into the lower-right corner of the current window's client area.
   virtual void DrawSizeGrip();
+
+  // Captures the current window's client area, sized by its Width and Height in pixels, into
+  // GRADIENTFILE, and leaves the window in Pixels mode. Turns a painted gradient into a wallpaper.
+  virtual void SaveClientImage();
+  // Captures `window`'s client area (mode 0) or the whole window with its frame (mode 1) into a
+  // BMP file; any other mode writes nothing.
+  virtual void CaptureToFile(std::string_view fileName, HWND window, std::uint8_t mode);
+  // Captures the whole desktop into a BMP file.
+  virtual void CaptureDesktop(std::string_view fileName);
+  // Captures the current window's client area into a BMP file.
+  virtual void CaptureClient(std::string_view fileName);
+  // Captures the current window with its frame into a BMP file.
+  virtual void CaptureWindow(std::string_view fileName);
 
   std::int32_t BDOEFFECT;  // the animation runs only while non-zero
   char GRADIENTFILE[128];  // full path of the temporary BMP file, NUL-terminated

@@ -11,6 +11,7 @@ WindowManager::~WindowManager() = default;
 
 void WindowManager::run() {
   closing_ = false;
+  responseCode_ = 0;
   if (initialise() != Level::Benign) {
     return;
   }
@@ -33,6 +34,11 @@ Level WindowManager::initialise() {
 }
 
 Level WindowManager::accepted() {
+  if (const auto found = registered_.find(window_->acceptedField()); found != registered_.end()) {
+    // Close is the one action there is.
+    responseCode_ = static_cast<int>(found->second);
+    postCloseWindow();
+  }
   return Level::Benign;
 }
 
@@ -53,6 +59,10 @@ void WindowManager::open() {
   if (!window_) {
     window_ = std::make_unique<rt::Window>(definition_, uses_);
   }
+}
+
+void WindowManager::registerField(int field, Action action) {
+  registered_[field] = action;
 }
 
 void WindowManager::postCloseWindow() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <span>
 #include <vector>
@@ -14,6 +15,12 @@ class WindowResizer;
 
 // What a step reports: Benign to go on; Notify when it did not do its work; Fatal to stop.
 enum class Level { Benign, Notify, Fatal };
+
+// What the window manager does by itself when a registered field is accepted; the value is the
+// action's code.
+enum class Action : int {
+  Close = 2,  // sets the response code to 2 and posts CloseWindow
+};
 
 // Runs one window through its life. A window procedure derives from it, overrides the steps
 // it needs (each calling the base step where the window pattern says), and calls run().
@@ -34,12 +41,15 @@ class WindowManager {
   rt::Window* window() const { return window_.get(); }
   bool opened() const { return window_ != nullptr; }
   const rt::Event& event() const { return event_; }
+  // The code of the last registered action taken since run() began; 0 when none was.
+  int responseCode() const { return responseCode_; }
 
  protected:
   // Called once before the window's events. The base step checks that the window can open;
   // a derived step names its procedure, calls this, opens the window and sets it up.
   virtual Level initialise();
-  // Called for each Accepted event; the accepted field is window()->acceptedField().
+  // Called for each Accepted event; the accepted field is window()->acceptedField(). The base
+  // step takes the action a field was registered with.
   virtual Level accepted();
   // Called for every other event; the base step ends the event loop on CloseWindow and lets a
   // registered resizer follow a Sized event.
@@ -53,6 +63,8 @@ class WindowManager {
   void postCloseWindow() const;
   // Has `resizer` move the window's controls whenever the window's size changes.
   void registerResizer(const WindowResizer& resizer) { resizer_ = &resizer; }
+  // Makes the base accepted step take `action` whenever `field` is accepted.
+  void registerField(int field, Action action);
 
  private:
   const rt::WindowDefinition& definition_;
@@ -61,6 +73,8 @@ class WindowManager {
   rt::Event event_;
   bool closing_ = false;
   const WindowResizer* resizer_ = nullptr;
+  std::map<int, Action> registered_;
+  int responseCode_ = 0;
 };
 
 }  // namespace fw

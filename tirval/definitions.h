@@ -16,6 +16,8 @@ extern const rt::WindowDefinition kOf2000BorderWindow;
 extern const rt::WindowDefinition kAnimatedWindow;
 // "Copy File", a file copy handed to the shell.
 extern const rt::WindowDefinition kCopyWindow;
+// The Screen Capture demo window "Capture Options".
+extern const rt::WindowDefinition kScreenCaptureWindow;
 
 // Every window definition of the program.
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions();

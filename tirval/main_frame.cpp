@@ -8,6 +8,7 @@
 #include "tirval/copy_window.h"
 #include "tirval/definitions.h"
 #include "tirval/of2000_border.h"
+#include "tirval/screen_capture.h"
 
 namespace tirval {
 namespace {
@@ -27,6 +28,7 @@ constexpr std::array kDemoEntries{
     DemoEntry{-14, CopyWindow},
     DemoEntry{-15, AnimatedTextDemo},
     DemoEntry{-18, Of2000Border},
+    DemoEntry{-16, ScreenCapture},
 };
 
 class MainFrameManager : public fw::ProcedureWindow {

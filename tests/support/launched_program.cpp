@@ -8,38 +8,6 @@
 namespace test {
 namespace {
 
-std::string MakeTemporaryFolder() {
-  char base[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, base);
-  char name[MAX_PATH] = {};
-  GetTempFileNameA(base, "run", 0, name);  // reserves a unique name, as a file
-  DeleteFileA(name);
-  CreateDirectoryA(name, nullptr);
-  return name;
-}
-
-void RemoveFolder(const std::string& folder) {
-  WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") {
-        continue;
-      }
-      const std::string path = folder + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 std::string FileName(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -73,12 +41,12 @@ void SendKey(WORD key, bool up) {
 
 }  // namespace
 
-LaunchedProgram::LaunchedProgram(const std::string& executable, const std::vector<LaidFile>& files)
-    : folder_(MakeTemporaryFolder()) {
-  const std::string copy = folder_ + "\\" + FileName(executable);
+LaunchedProgram::LaunchedProgram(const std::string& executable,
+                                 const std::vector<LaidFile>& files) {
+  const std::string copy = folder_.file(FileName(executable));
   CopyFileA(executable.c_str(), copy.c_str(), FALSE);
   for (const auto& [name, contents] : files) {
-    std::ofstream(folder_ + "\\" + name, std::ios::binary) << contents;
+    std::ofstream(folder_.file(name), std::ios::binary) << contents;
   }
   std::vector<char> commandLine(copy.begin(), copy.end());
   commandLine.insert(commandLine.begin(), '"');
@@ -87,7 +55,7 @@ LaunchedProgram::LaunchedProgram(const std::string& executable, const std::vecto
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                 folder_.c_str(), &startup, &process_);
+                 folder_.path().c_str(), &startup, &process_);
 }
 
 LaunchedProgram::~LaunchedProgram() {
@@ -98,7 +66,6 @@ LaunchedProgram::~LaunchedProgram() {
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
-  RemoveFolder(folder_);
 }
 
 HWND LaunchedProgram::findWindow(const char* title, DWORD timeoutMs) const {

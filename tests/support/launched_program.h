@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/temporary_folder.h"
+
 namespace test {
 
 // A file laid beside the program's copy before it starts: a name and its contents.
@@ -21,7 +23,7 @@ class LaunchedProgram {
   LaunchedProgram& operator=(const LaunchedProgram&) = delete;
   ~LaunchedProgram();
 
-  const std::string& folder() const { return folder_; }
+  const std::string& folder() const { return folder_.path(); }
   DWORD processId() const { return process_.dwProcessId; }
   // The program's visible top-level window with this title, waiting up to `timeoutMs` for it
   // (a first launch on a cold, busy machine can take many seconds).
@@ -31,7 +33,7 @@ class LaunchedProgram {
   void kill() const;
 
  private:
-  std::string folder_;
+  TemporaryFolder folder_;  // removed after the process has ended
   PROCESS_INFORMATION process_{};
 };
 
