@@ -1,8 +1,11 @@
 #include "effects/capture.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "effects/bmp_layout.h"
@@ -56,28 +59,44 @@ rt::GdiObject SystemPalette(HDC dc) {
   return rt::GdiObject(CreatePalette(reinterpret_cast<const LOGPALETTE*>(&block)));
 }
 
-// Writes `size` bytes into a new or emptied file; a file that could not be written whole is
-// deleted, so that no half-written capture is taken for a whole one.
-bool WriteWholeFile(const std::string& path, const std::uint8_t* bytes, std::uint32_t size) {
+// Writes the parts one after the other into a new or emptied file; a file that could not be
+// written whole is deleted, so that no half-written capture is taken for a whole one.
+bool WriteWholeFile(const std::string& path,
+                    std::initializer_list<std::span<const std::uint8_t>> parts) {
   rt::File file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     return false;
   }
-  DWORD written = 0;
-  if (WriteFile(file.get(), bytes, size, &written, nullptr) && written == size) {
-    return true;
+  for (const std::span<const std::uint8_t> part : parts) {
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(part.size());
+    if (!WriteFile(file.get(), part.data(), size, &written, nullptr) || written != size) {
+      file.reset();
+      DeleteFileA(path.c_str());
+      return false;
+    }
   }
-  file.reset();
-  DeleteFileA(path.c_str());
-  return false;
+  return true;
+}
+
+// The screen's pixel format, with its colour table or bit fields, as GetDIBits reports it for a
+// bitmap compatible with the screen. `memory` holds the palette the colours are taken from.
+bool ReadScreenFormat(HDC source, HDC memory, InfoBlock& info) {
+  const rt::GdiObject probe(CreateCompatibleBitmap(source, 1, 1));
+  info.header.biSize = sizeof info.header;
+  auto* const bitmapInfo = reinterpret_cast<BITMAPINFO*>(&info);
+  const auto bitmap = static_cast<HBITMAP>(probe.get());
+  std::uint32_t pixel = 0;  // a row of one pixel of at most 32 bits
+  // The first call fills the header, the second the colour table or bit fields.
+  return probe && GetDIBits(memory, bitmap, 0, 1, nullptr, bitmapInfo, DIB_RGB_COLORS) &&
+         GetDIBits(memory, bitmap, 0, 1, &pixel, bitmapInfo, DIB_RGB_COLORS) == 1;
 }
 
 // Copies `width` x `height` pixels from the top left of `source` and writes them as a BMP file.
 bool WriteCapture(HDC source, int width, int height, const std::string& path) {
   const rt::MemoryDc memory(CreateCompatibleDC(source));
-  const rt::GdiObject bitmap(CreateCompatibleBitmap(source, width, height));
-  if (!memory || !bitmap) {
+  if (!memory) {
     return false;
   }
   // On a 256-colour palette screen the system palette gives the pixels their colours.
@@ -90,40 +109,40 @@ bool WriteCapture(HDC source, int width, int height, const std::string& path) {
     }
     realized.emplace(memory.get(), static_cast<HPALETTE>(palette.get()));
   }
+  // Zero-filled, so the colour-area bytes GetDIBits leaves alone are written as zeros.
+  InfoBlock info{};
+  if (!ReadScreenFormat(source, memory.get(), info)) {
+    return false;
+  }
+  const std::optional<bmp::Layout> layout = bmp::LayoutOf(width, height, info.header.biBitCount);
+  if (!layout) {
+    return false;
+  }
+  info.header.biWidth = width;
+  info.header.biHeight = height;  // rows from the bottom up
+  info.header.biSizeImage = layout->imageSize;
+  // The pixels are copied once: BitBlt puts them into a bitmap in the screen's own format whose
+  // rows are already those of the file, and they are written from there.
+  void* pixels = nullptr;
+  const rt::GdiObject captured(CreateDIBSection(memory.get(),
+                                                reinterpret_cast<const BITMAPINFO*>(&info),
+                                                DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!captured) {
+    return false;
+  }
   {
-    const rt::SelectedObject selected(memory.get(), bitmap.get());
+    const rt::SelectedObject selected(memory.get(), captured.get());
     if (!BitBlt(memory.get(), 0, 0, width, height, source, 0, 0, SRCCOPY)) {
       return false;
     }
   }
-  // Zero-filled, so the colour-area bytes GetDIBits leaves alone are written as zeros.
-  InfoBlock info{};
-  info.header.biSize = sizeof info.header;
-  auto* const bitmapInfo = reinterpret_cast<BITMAPINFO*>(&info);
-  const auto captured = static_cast<HBITMAP>(bitmap.get());
-  if (!GetDIBits(memory.get(), captured, 0, height, nullptr, bitmapInfo, DIB_RGB_COLORS)) {
-    return false;
-  }
-  const std::optional<bmp::Layout> layout =
-      bmp::LayoutOf(info.header.biWidth, info.header.biHeight, info.header.biBitCount);
-  if (!layout) {
-    return false;
-  }
-  // One block holds the whole file; GetDIBits puts the rows straight into their place in it.
-  const rt::GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, layout->fileSize));
-  if (!block) {
-    return false;
-  }
-  const rt::GlobalLockGuard lock(block.get());
-  auto* const file = static_cast<std::uint8_t*>(lock.data());
-  if (!file || GetDIBits(memory.get(), captured, 0, height, file + bmp::kPixelOffset, bitmapInfo,
-                         DIB_RGB_COLORS) != height) {
-    return false;
-  }
-  const auto header = bmp::FileHeader(*layout);
-  std::memcpy(file, header.data(), header.size());
-  std::memcpy(file + bmp::kFileHeaderSize, &info, sizeof info);
-  return WriteWholeFile(path, file, layout->fileSize);
+  GdiFlush();  // the bits are read directly
+  std::array<std::uint8_t, bmp::kPixelOffset> headers;
+  const auto fileHeader = bmp::FileHeader(*layout);
+  std::memcpy(headers.data(), fileHeader.data(), fileHeader.size());
+  std::memcpy(headers.data() + fileHeader.size(), &info, sizeof info);
+  return WriteWholeFile(path,
+                        {headers, {static_cast<const std::uint8_t*>(pixels), layout->imageSize}});
 }
 
 bool Capture(HWND window, CaptureArea area, int width, int height, std::string_view fileName) {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "effects/bmp_layout.h"
-#include "tests/effects/bmp_reader.h"
+#include "tests/support/bmp_reader.h"
 #include "tests/effects/pattern_window.h"
 #include "tests/support/gdi_table.h"
 #include "tests/support/temporary_folder.h"

@@ -68,6 +68,7 @@ TEST(WindowManager, StepsRunInTheOrderOfTheWindowPattern) {
   const std::vector<std::string> expected = {"initialise", "open window",  "accepted 4",
                                              "accepted 7", "close window", "terminate"};
   EXPECT_EQ(window.steps, expected);
+  EXPECT_EQ(window.responseCode(), 0);  // no registered field acted
   // The window stays until the procedure closes it, and the procedure's name is forgotten.
   EXPECT_TRUE(window.opened());
   EXPECT_EQ(Errors().procedureName(), "");
@@ -123,6 +124,43 @@ TEST(WindowManager, NestedWindowRunsInsideTheOuterStepAndReturnsToIt) {
   const std::vector<std::string> expected = {"initialise", "open window",  "accepted 4",
                                              "accepted 5", "close window", "terminate"};
   EXPECT_EQ(outer.steps, expected);
+}
+
+// A window whose field 6 is registered to close it; it records the fields it was given.
+class RegisteredCloseWindow : public WindowManager {
+ public:
+  RegisteredCloseWindow() : WindowManager(kWindow) {}
+  std::vector<int> fields;
+  std::vector<int> codes;  // the response code as each field arrived
+
+ protected:
+  Level initialise() override {
+    if (const Level level = WindowManager::initialise(); level != Level::Benign) {
+      return level;
+    }
+    open();
+    registerField(6, Action::Close);
+    for (int field : {4, 6, 5}) {
+      window()->post(rt::EventKind::Accepted, field);
+    }
+    return Level::Benign;
+  }
+  Level accepted() override {
+    fields.push_back(window()->acceptedField());
+    codes.push_back(responseCode());
+    return WindowManager::accepted();
+  }
+};
+
+TEST(WindowManager, AFieldRegisteredToCloseSetsResponseCodeTwoAndPostsCloseWindow) {
+  RegisteredCloseWindow window;
+  window.run();
+  // Field 6 closes the window through its registration alone; 5 was queued before the close.
+  EXPECT_EQ(window.fields, (std::vector<int>{4, 6, 5}));
+  EXPECT_EQ(window.codes, (std::vector<int>{0, 0, 2}));
+  EXPECT_EQ(window.responseCode(), 2);
+  EXPECT_EQ(window.event().kind, rt::EventKind::CloseWindow);
+  window.closeWindow();
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ constexpr Step kSteps[] = {
     {"03-copy-file.bmp", MenuCommandId(-14), "Copy File", Close::kCloseButton},
     {"04-animated-text.bmp", MenuCommandId(-15), "Animated Text", Close::kCloseButton,
      "Letters in motion"},
+    {"05-screen-capture.bmp", MenuCommandId(-16), "Capture Options", Close::kCloseButton},
     {"07a-office-2000-before.bmp", MenuCommandId(-18), "Office 2000 style", Close::kLeaveOpen},
     {"07b-office-2000-after.bmp", 0, "Office 2000 style", Close::kCloseButton, nullptr,
      "Apply Office 2000 Style"},

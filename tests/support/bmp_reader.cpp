@@ -1,4 +1,4 @@
-#include "tests/effects/bmp_reader.h"
+#include "tests/support/bmp_reader.h"
 
 #include <bit>
 #include <fstream>
