@@ -11,6 +11,7 @@
 #include "effects/font_fields.h"
 #include "effects/text_effect.h"
 #include "effects/window_effects.h"
+#include "tests/support/temporary_folder.h"
 
 namespace fx {
 namespace {
@@ -22,41 +23,18 @@ class PrivateTempFolder : public testing::Test {
     char saved[MAX_PATH] = {};
     hadTmp_ = GetEnvironmentVariableA("TMP", saved, MAX_PATH) > 0;
     savedTmp_ = saved;
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    folder_ = std::string(base) + "fxtest" + std::to_string(GetCurrentProcessId()) + "_" +
-              std::to_string(++counter_);
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     SetEnvironmentVariableA("TMP", folder_.c_str());
   }
   void TearDown() override {
     SetEnvironmentVariableA("TMP", hadTmp_ ? savedTmp_.c_str() : nullptr);
-    for (const std::string& name : Files()) {
-      DeleteFileA((folder_ + "\\" + name).c_str());
-    }
-    RemoveDirectoryA(folder_.c_str());
   }
 
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-      return names;
-    }
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        names.emplace_back(found.cFileName);
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-  }
+  std::vector<std::string> Files() const { return temporary_.fileNames(); }
 
-  std::string folder_;
+  const test::TemporaryFolder temporary_;  // made before TMP points at it
+  const std::string& folder_ = temporary_.path();
 
  private:
-  static inline int counter_ = 0;
   bool hadTmp_ = false;
   std::string savedTmp_;
 };
