@@ -4,12 +4,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "effects/bmp_layout.h"
 #include "effects/capture.h"
-#include "framework/error_manager.h"
-#include "framework/window_manager.h"
+#include "effects/window_effects.h"
+#include "framework/procedure_window.h"
 #include "runtime/message.h"
 #include "tirval/definitions.h"
 
@@ -21,21 +22,13 @@ enum Field { kCaptureWindow = 3, kCaptureClient = 4, kCaptureDesktop = 5, kClose
 // The entry's variable holds at most 63 characters, as its picture lets the user type.
 constexpr std::size_t kCaptureFileLength = 63;
 
-class ScreenCaptureManager : public fw::WindowManager {
+class ScreenCaptureManager : public fw::ProcedureWindow {
  public:
   ScreenCaptureManager(std::span<const rt::Use> uses, std::string& captureFile)
-      : WindowManager(kScreenCaptureWindow, uses), captureFile_(captureFile) {}
+      : ProcedureWindow("ScreenCapture", kScreenCaptureWindow, uses), captureFile_(captureFile) {}
 
  protected:
-  fw::Level initialise() override {
-    fw::Errors().setProcedureName("ScreenCapture");
-    if (const fw::Level level = WindowManager::initialise(); level != fw::Level::Benign) {
-      return level;
-    }
-    open();
-    registerField(kClose, fw::Action::Close);
-    return fw::Level::Benign;
-  }
+  void setUp() override { registerField(kClose, fw::Action::Close); }
 
   fw::Level accepted() override {
     switch (window()->acceptedField()) {
@@ -51,15 +44,7 @@ class ScreenCaptureManager : public fw::WindowManager {
       default:
         break;
     }
-    return WindowManager::accepted();
-  }
-
-  fw::Level terminate() override {
-    const fw::Level level = WindowManager::terminate();
-    if (level == fw::Level::Benign) {
-      fw::Errors().forgetProcedureName("ScreenCapture");
-    }
-    return level;
+    return ProcedureWindow::accepted();
   }
 
  private:
@@ -86,7 +71,11 @@ void ScreenCapture() {
   std::string captureFile = "cap.bmp";
   const rt::Use uses[] = {{"?CAPTUREFILE", &captureFile}};
   ScreenCaptureManager manager(uses, captureFile);
+  // Like every demo window's, its temporary file exists while the window is open; the captures
+  // here report whether they wrote their file, so they go to the capture functions themselves.
+  std::optional<fx::WindowEffects> effects(std::in_place);
   manager.run();
+  effects.reset();
   manager.closeWindow();
 }
 

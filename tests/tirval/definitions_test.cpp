@@ -206,45 +206,46 @@ TEST(Definitions, Office2000StyleWindowHoldsItsSevenControlsInOrder) {
     EXPECT_EQ(control.defaultButton, i == 2) << control.label;
   }
   EXPECT_EQ(window.controls[1].picture, "s20");
+}
 
-  TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
-    const rt::WindowDefinition& window = kScreenCaptureWindow;
-    EXPECT_EQ(window.name, "tirval$tirva007");
-    EXPECT_EQ(window.label, "P1$WINDOW");
-    EXPECT_EQ(window.title, "Capture Options");
-    EXPECT_EQ(window.width, 219);
-    EXPECT_EQ(window.height, 131);
-    EXPECT_TRUE(window.centred && window.resizable && window.gray);
-    EXPECT_EQ(window.font.name, "MS Sans Serif");
-    EXPECT_EQ(window.font.points, 8);
-    EXPECT_TRUE(window.menuBar.empty());
+TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
+  const rt::WindowDefinition& window = kScreenCaptureWindow;
+  EXPECT_EQ(window.name, "tirval$tirva007");
+  EXPECT_EQ(window.label, "P1$WINDOW");
+  EXPECT_EQ(window.title, "Capture Options");
+  EXPECT_EQ(window.width, 219);
+  EXPECT_EQ(window.height, 131);
+  EXPECT_TRUE(window.centred && window.resizable && window.gray);
+  EXPECT_EQ(window.font.name, "MS Sans Serif");
+  EXPECT_EQ(window.font.points, 8);
+  EXPECT_TRUE(window.menuBar.empty());
 
-    struct Control {
-      rt::ControlType type;
-      std::string label, text;
-      int x, y, width, height;
-      std::string picture;
-      bool operator==(const Control&) const = default;
-    };
-    using enum rt::ControlType;
-    const std::vector<Control> expected = {
-        {Prompt, "?CAPTUREFILE:PROMPT", "Capture File:", 46, 15, rt::kDefault, rt::kDefault, ""},
-        {Entry, "?CAPTUREFILE", "", 90, 15, 82, 10, "s63"},
-        {Button, "?CAPTUREWINDOW", "Capture &Window", 41, 33, 131, 14, ""},
-        {Button, "?CAPTURECLIENT:2", "C&apture Client Area", 41, 54, 131, 14, ""},
-        {Button, "?CAPTUREDESKTOP", "Capture &Desktop", 41, 76, 131, 14, ""},
-        {Button, "?CLOSE", "&Close", 41, 102, 131, 14, ""},
-    };
-    ASSERT_EQ(window.controls.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      const rt::ControlDefinition& c = window.controls[i];
-      EXPECT_EQ((Control{c.type, std::string(c.label), std::string(c.text), c.x, c.y, c.width,
-                         c.height, std::string(c.picture)}),
-                expected[i])
-          << "field " << i + 1 << " " << expected[i].label;
-      EXPECT_FALSE(c.defaultButton || c.hidden) << expected[i].label;
-    }
+  struct Control {
+    rt::ControlType type;
+    std::string label, text;
+    int x, y, width, height;
+    std::string picture;
+    bool operator==(const Control&) const = default;
+  };
+  using enum rt::ControlType;
+  const std::vector<Control> expected = {
+      {Prompt, "?CAPTUREFILE:PROMPT", "Capture File:", 46, 15, rt::kDefault, rt::kDefault, ""},
+      {Entry, "?CAPTUREFILE", "", 90, 15, 82, 10, "s63"},
+      {Button, "?CAPTUREWINDOW", "Capture &Window", 41, 33, 131, 14, ""},
+      {Button, "?CAPTURECLIENT:2", "C&apture Client Area", 41, 54, 131, 14, ""},
+      {Button, "?CAPTUREDESKTOP", "Capture &Desktop", 41, 76, 131, 14, ""},
+      {Button, "?CLOSE", "&Close", 41, 102, 131, 14, ""},
+  };
+  ASSERT_EQ(window.controls.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const rt::ControlDefinition& c = window.controls[i];
+    EXPECT_EQ((Control{c.type, std::string(c.label), std::string(c.text), c.x, c.y, c.width,
+                       c.height, std::string(c.picture)}),
+              expected[i])
+        << "field " << i + 1 << " " << expected[i].label;
+    EXPECT_FALSE(c.defaultButton || c.hidden) << expected[i].label;
   }
+}
 
   struct FlatControl {
     rt::ControlType type;
