@@ -208,6 +208,89 @@ TEST(Definitions, Office2000StyleWindowHoldsItsSevenControlsInOrder) {
   EXPECT_EQ(window.controls[1].picture, "s20");
 }
 
+struct FlatControl {
+  rt::ControlType type;
+  std::string label;
+  std::string text;
+  int x, y, width, height;
+  std::string picture;
+  bool operator==(const FlatControl&) const = default;
+};
+
+std::vector<FlatControl> Flatten(std::span<const rt::ControlDefinition> controls) {
+  std::vector<FlatControl> flat;
+  for (const rt::ControlDefinition& control : controls) {
+    flat.push_back({control.type, std::string(control.label), std::string(control.text), control.x,
+                    control.y, control.width, control.height, std::string(control.picture)});
+  }
+  return flat;
+}
+
+TEST(Definitions, DemoWindowsAreCentredGrayWindowsWithTheirControls) {
+  using enum rt::ControlType;
+  const struct {
+    const rt::WindowDefinition* window;
+    const char* name;
+    const char* title;
+    int width;
+    int height;
+    bool resizable;
+    std::vector<FlatControl> controls;
+  } windows[] = {
+      {&kAnimatedWindow,
+       "tirval$tirva002",
+       "Animated Window",
+       231,
+       150,
+       false,
+       {
+           {Prompt, "?PROMPT1", "Animated Window Effects", 55, 6, rt::kDefault, rt::kDefault, ""},
+           {Entry, "?ANIMATIONTYPE", "", 40, 26, 137, 10, "s40"},
+           {Panel, "?PANEL1", "", 5, 48, 215, 75, ""},
+           {Text, "?TS", "", 13, 53, 202, 63, ""},
+           {Button, "?CANCELBUTTON", "&Close", 187, 132, 36, 14, ""},
+       }},
+      {&kCopyWindow,
+       "tirval$tirva001",
+       "Copy File",
+       228,
+       91,
+       true,
+       {
+           {Entry, "?SOURCE", "", 57, 18, 139, 10, "s127"},
+           {Button, "?LOOKUPFILE", "...", 200, 17, 12, 12, ""},
+           {Prompt, "?PROMPT1:2", "Destination", 5, 39, rt::kDefault, rt::kDefault, ""},
+           {Entry, "?DEST", "", 57, 39, 139, 10, "s127"},
+           {Prompt, "?PROMPT1", "Source File:", 5, 18, rt::kDefault, rt::kDefault, ""},
+           {Button, "?OKBUTTON", "Copy", 117, 60, 58, 14, ""},
+           {Button, "?CANCELBUTTON", "Close", 181, 60, 36, 14, ""},
+       }},
+  };
+  for (const auto& each : windows) {
+    const rt::WindowDefinition& window = *each.window;
+    EXPECT_EQ(window.name, each.name);
+    EXPECT_EQ(window.title, each.title);
+    EXPECT_EQ(window.width, each.width) << each.title;
+    EXPECT_EQ(window.height, each.height) << each.title;
+    EXPECT_TRUE(window.centred && window.systemMenu && window.gray) << each.title;
+    EXPECT_EQ(window.resizable, each.resizable) << each.title;
+    EXPECT_EQ(window.doubleFrame, !each.resizable) << each.title;
+    // No colour of its own: it animates in the button face.
+    EXPECT_EQ(window.color, rt::kNoColor) << each.title;
+    EXPECT_EQ(window.font.name, "MS Sans Serif") << each.title;
+    EXPECT_EQ(window.font.charSet, 204) << each.title;
+    EXPECT_EQ(Flatten(window.controls), each.controls) << each.title;
+  }
+  const rt::ControlDefinition& heading = kAnimatedWindow.controls[0];
+  EXPECT_EQ(heading.font.name, "MS Serif");
+  EXPECT_EQ(heading.font.points, 10);
+  EXPECT_EQ(heading.font.style, 700);
+  EXPECT_EQ(heading.fontColor, 0x800000);
+  for (const rt::ControlDefinition& control : kCopyWindow.controls) {
+    EXPECT_EQ(control.defaultButton, control.label == "?OKBUTTON") << control.label;
+  }
+}
+
 TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
   const rt::WindowDefinition& window = kScreenCaptureWindow;
   EXPECT_EQ(window.name, "tirval$tirva007");
@@ -219,16 +302,8 @@ TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
   EXPECT_EQ(window.font.name, "MS Sans Serif");
   EXPECT_EQ(window.font.points, 8);
   EXPECT_TRUE(window.menuBar.empty());
-
-  struct Control {
-    rt::ControlType type;
-    std::string label, text;
-    int x, y, width, height;
-    std::string picture;
-    bool operator==(const Control&) const = default;
-  };
   using enum rt::ControlType;
-  const std::vector<Control> expected = {
+  const std::vector<FlatControl> expected = {
       {Prompt, "?CAPTUREFILE:PROMPT", "Capture File:", 46, 15, rt::kDefault, rt::kDefault, ""},
       {Entry, "?CAPTUREFILE", "", 90, 15, 82, 10, "s63"},
       {Button, "?CAPTUREWINDOW", "Capture &Window", 41, 33, 131, 14, ""},
@@ -236,100 +311,11 @@ TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
       {Button, "?CAPTUREDESKTOP", "Capture &Desktop", 41, 76, 131, 14, ""},
       {Button, "?CLOSE", "&Close", 41, 102, 131, 14, ""},
   };
-  ASSERT_EQ(window.controls.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    const rt::ControlDefinition& c = window.controls[i];
-    EXPECT_EQ((Control{c.type, std::string(c.label), std::string(c.text), c.x, c.y, c.width,
-                       c.height, std::string(c.picture)}),
-              expected[i])
-        << "field " << i + 1 << " " << expected[i].label;
-    EXPECT_FALSE(c.defaultButton || c.hidden) << expected[i].label;
+  EXPECT_EQ(Flatten(window.controls), expected);
+  for (const rt::ControlDefinition& control : window.controls) {
+    EXPECT_FALSE(control.defaultButton || control.hidden) << control.label;
   }
 }
-
-  struct FlatControl {
-    rt::ControlType type;
-    std::string label;
-    std::string text;
-    int x, y, width, height;
-    std::string picture;
-    bool operator==(const FlatControl&) const = default;
-  };
-
-  std::vector<FlatControl> Flatten(std::span<const rt::ControlDefinition> controls) {
-    std::vector<FlatControl> flat;
-    for (const rt::ControlDefinition& control : controls) {
-      flat.push_back({control.type, std::string(control.label), std::string(control.text),
-                      control.x, control.y, control.width, control.height,
-                      std::string(control.picture)});
-    }
-    return flat;
-  }
-
-  TEST(Definitions, DemoWindowsAreCentredGrayWindowsWithTheirControls) {
-    using enum rt::ControlType;
-    const struct {
-      const rt::WindowDefinition* window;
-      const char* name;
-      const char* title;
-      int width;
-      int height;
-      bool resizable;
-      std::vector<FlatControl> controls;
-    } windows[] = {
-        {&kAnimatedWindow,
-         "tirval$tirva002",
-         "Animated Window",
-         231,
-         150,
-         false,
-         {
-             {Prompt, "?PROMPT1", "Animated Window Effects", 55, 6, rt::kDefault, rt::kDefault, ""},
-             {Entry, "?ANIMATIONTYPE", "", 40, 26, 137, 10, "s40"},
-             {Panel, "?PANEL1", "", 5, 48, 215, 75, ""},
-             {Text, "?TS", "", 13, 53, 202, 63, ""},
-             {Button, "?CANCELBUTTON", "&Close", 187, 132, 36, 14, ""},
-         }},
-        {&kCopyWindow,
-         "tirval$tirva001",
-         "Copy File",
-         228,
-         91,
-         true,
-         {
-             {Entry, "?SOURCE", "", 57, 18, 139, 10, "s127"},
-             {Button, "?LOOKUPFILE", "...", 200, 17, 12, 12, ""},
-             {Prompt, "?PROMPT1:2", "Destination", 5, 39, rt::kDefault, rt::kDefault, ""},
-             {Entry, "?DEST", "", 57, 39, 139, 10, "s127"},
-             {Prompt, "?PROMPT1", "Source File:", 5, 18, rt::kDefault, rt::kDefault, ""},
-             {Button, "?OKBUTTON", "Copy", 117, 60, 58, 14, ""},
-             {Button, "?CANCELBUTTON", "Close", 181, 60, 36, 14, ""},
-         }},
-    };
-    for (const auto& each : windows) {
-      const rt::WindowDefinition& window = *each.window;
-      EXPECT_EQ(window.name, each.name);
-      EXPECT_EQ(window.title, each.title);
-      EXPECT_EQ(window.width, each.width) << each.title;
-      EXPECT_EQ(window.height, each.height) << each.title;
-      EXPECT_TRUE(window.centred && window.systemMenu && window.gray) << each.title;
-      EXPECT_EQ(window.resizable, each.resizable) << each.title;
-      EXPECT_EQ(window.doubleFrame, !each.resizable) << each.title;
-      // No colour of its own: it animates in the button face.
-      EXPECT_EQ(window.color, rt::kNoColor) << each.title;
-      EXPECT_EQ(window.font.name, "MS Sans Serif") << each.title;
-      EXPECT_EQ(window.font.charSet, 204) << each.title;
-      EXPECT_EQ(Flatten(window.controls), each.controls) << each.title;
-    }
-    const rt::ControlDefinition& heading = kAnimatedWindow.controls[0];
-    EXPECT_EQ(heading.font.name, "MS Serif");
-    EXPECT_EQ(heading.font.points, 10);
-    EXPECT_EQ(heading.font.style, 700);
-    EXPECT_EQ(heading.fontColor, 0x800000);
-    for (const rt::ControlDefinition& control : kCopyWindow.controls) {
-      EXPECT_EQ(control.defaultButton, control.label == "?OKBUTTON") << control.label;
-    }
-  }
 
 }  // namespace
 }  // namespace tirval
