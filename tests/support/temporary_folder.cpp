@@ -26,7 +26,13 @@ void RemoveFolder(const std::string& folder) {
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
-  RemoveDirectoryA(folder.c_str());
+  // A process that has just ended, or one the shell started there, can hold the folder for a
+  // moment after it has gone.
+  for (int attempt = 0; !RemoveDirectoryA(folder.c_str()) &&
+                        GetLastError() == ERROR_SHARING_VIOLATION && attempt < 40;
+       ++attempt) {
+    Sleep(50);
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "runtime/menu_ids.h"
 #include "tests/support/drag_setting.h"
 #include "tests/support/launched_program.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/wait.h"
 #include "tests/tirval/e2e.h"
 
@@ -167,27 +168,21 @@ TEST(TirvalDragSetting, KilledProgramLeavesItOff) {
   StoreDragFullWindows(false);
 }
 
-// Points TMP, which tirval inherits, at a fresh folder of the test's own while it lives.
+// Points TMP, which tirval inherits, at a fresh folder of the test's own while it lives. The folder
+// goes with all it holds: the file of a window whose program was ended does not meet a later test.
 class PrivateTemp {
  public:
   PrivateTemp() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
     saved_.resize(MAX_PATH);
     saved_.resize(GetEnvironmentVariableA("TMP", saved_.data(), MAX_PATH));
-    folder_ = std::string(base) + "e2etmp" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    SetEnvironmentVariableA("TMP", folder_.c_str());
+    SetEnvironmentVariableA("TMP", folder_.path().c_str());
   }
-  ~PrivateTemp() {
-    SetEnvironmentVariableA("TMP", saved_.empty() ? nullptr : saved_.c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
+  ~PrivateTemp() { SetEnvironmentVariableA("TMP", saved_.empty() ? nullptr : saved_.c_str()); }
   // How many files in the folder match `pattern`.
   int count(const char* pattern) const {
     int found = 0;
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder_ + "\\" + pattern).c_str(), &entry);
+    HANDLE search = FindFirstFileA(folder_.file(pattern).c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
       do {
         ++found;
@@ -198,7 +193,7 @@ class PrivateTemp {
   }
 
  private:
-  std::string folder_;
+  const test::TemporaryFolder folder_;
   std::string saved_;
 };
 

@@ -109,6 +109,15 @@ class ScreenCaptureDemo : public testing::Test {
     ASSERT_NE(window, nullptr) << "Demo, Screen Capture did not open its window";
     this->frame = frame;
   }
+  // Ends the demo and the program as a user does, so that the demo's temporary file goes too.
+  void TearDown() override {
+    if (IsWindow(window)) {
+      press(kClose);
+      test::WaitUntil([&] { return !IsWindow(window); });
+    }
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.waitForExit(10000));
+  }
 
   HWND field(int number) const { return GetDlgItem(window, rt::ControlId(number)); }
   std::string inFolder(const std::string& name) const { return program.folder() + "\\" + name; }
