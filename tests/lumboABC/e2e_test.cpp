@@ -36,6 +36,17 @@ constexpr int kNoneEntry = -39;
 constexpr int kExit = -3;
 constexpr int kShowWindow = -9;
 
+// How many popup menus are open on the screen: the keys of a menu walk wait for each to open,
+// so that a busy program never sees a key before the menu it is meant for.
+int OpenPopupMenus() {
+  int count = 0;
+  for (HWND popup = FindWindowExA(nullptr, nullptr, "#32768", nullptr); popup;
+       popup = FindWindowExA(nullptr, popup, "#32768", nullptr)) {
+    count += IsWindowVisible(popup) ? 1 : 0;
+  }
+  return count;
+}
+
 void Choose(HWND frame, int field) {
   PostMessageA(frame, WM_COMMAND, rt::MenuCommandId(field), 0);
 }
@@ -271,8 +282,10 @@ TEST_F(LumboABC, FirstStartWithoutSettingsShowsNoWallpaperAndWritesNothing) {
 TEST_F(LumboABC, ChoosingEntrySevenByKeyboardSavesItAndTheNewFrameShowsTheTile) {
   Start();
   ASSERT_TRUE(test::BringToFront(frame));
-  test::PressAltAnd('S');    // Select Background, on its one entry, Background
+  test::PressAltAnd('S');  // Select Background, on its one entry, Background
+  ASSERT_TRUE(test::WaitUntil([] { return OpenPopupMenus() == 1; }));
   test::PressKey(VK_RIGHT);  // opens Background on entry 1
+  ASSERT_TRUE(test::WaitUntil([] { return OpenPopupMenus() == 2; }));
   for (int i = 1; i < 7; ++i) {
     test::PressKey(VK_DOWN);
   }
