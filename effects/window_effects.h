@@ -51,6 +51,15 @@ class WindowEffects {
   // Captures the current window with its frame into a BMP file.
   virtual void CaptureWindow(std::string_view fileName);
 
+  // Paints the black-to-blue ramp straight onto the current window's client area and keeps
+  // nothing; every control is hidden meanwhile and shown afterwards. Style 3 only makes the
+  // window's background dark blue.
+  virtual void BlueGradient(std::int16_t style);
+
+  // Paints a two-colour gradient over the current window's client area, saves it into
+  // GRADIENTFILE and makes that file the window's wallpaper, so that it repaints by itself.
+  virtual void GradientFill(std::int16_t style, std::int32_t fromColor, std::int32_t toColor);
+
   std::int32_t BDOEFFECT;  // the animation runs only while non-zero
   char GRADIENTFILE[128];  // full path of the temporary BMP file, NUL-terminated
   char FONTNAME[32];       // typeface, NUL-terminated

@@ -24,6 +24,43 @@ Pixels PixelsOf(HGDIOBJ bitmap) {
   return pixels;
 }
 
+namespace {
+
+// Copies `width` x `height` pixels from (x, y) of `dc`.
+Pixels Copy(HDC dc, int x, int y, int width, int height) {
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  Pixels pixels = PixelsOf(bitmap);
+  DeleteObject(bitmap);
+  return pixels;
+}
+
+}  // namespace
+
+Pixels ClientPixels(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  Pixels pixels = Copy(dc, 0, 0, client.right, client.bottom);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+Pixels ScreenPixels(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  HDC screen = GetDC(nullptr);
+  Pixels pixels =
+      Copy(screen, client.left, client.top, client.right - client.left, client.bottom - client.top);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 Average AverageOf(const Pixels& pixels) {
   Average sum;
   for (std::uint32_t value : pixels.values) {

@@ -22,6 +22,11 @@ constexpr std::uint32_t Rgb(int r, int g, int b) {
 // Reads a bitmap's pixels (any depth) through GetDIBits.
 Pixels PixelsOf(HGDIOBJ bitmap);
 
+// The client area of a window of this process as it shows now, read through its own DC.
+Pixels ClientPixels(HWND window);
+// The client area of any process's window as the screen shows it now, whatever overlaps it.
+Pixels ScreenPixels(HWND window);
+
 // The average red, green and blue of all pixels.
 struct Average {
   double red = 0;
