@@ -256,7 +256,7 @@ HBRUSH Control::colour(HDC dc, HBRUSH windowBrush) const {
   }
   if (definition_.transparent) {
     SetBkMode(dc, TRANSPARENT);
-    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    return windowBrush;
   }
   LOGBRUSH brush{};
   GetObjectA(windowBrush, sizeof brush, &brush);

@@ -52,7 +52,8 @@ class Control {
   std::int32_t fill() const { return fill_; }
   void setFill(std::int32_t color);
 
-  // Colours a static, button or edit control as the window paints it (WM_CTLCOLOR*).
+  // Colours a static, button or edit control as the window paints it (WM_CTLCOLOR*): on
+  // `windowBrush`, which for a transparent control paints what lies under it.
   HBRUSH colour(HDC dc, HBRUSH windowBrush) const;
   // Paints a region (owner-drawn).
   void drawRegion(const DRAWITEMSTRUCT& item) const;

@@ -7,6 +7,7 @@ namespace rt {
 bool WallPaper::setName(std::string_view name) {
   name_ = name;
   pattern_.reset();
+  stretched_.reset();
   image_ = LoadNamedImage(name);
   setTiled(tiled_);
   return shows();
@@ -43,6 +44,49 @@ bool WallPaper::paint(HDC dc, const RECT& client) const {
              source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
   SetStretchBltMode(dc, oldMode);
   return true;
+}
+
+HBRUSH WallPaper::brushFor(HDC dc, const RECT& client, POINT origin) const {
+  if (!image_) {
+    return nullptr;
+  }
+  SIZE tile{};
+  HBRUSH brush = nullptr;
+  if (tiled_ && pattern_) {
+    BITMAP size{};
+    GetObjectA(image_.get(), sizeof size, &size);
+    tile = {size.bmWidth, size.bmHeight};
+    brush = static_cast<HBRUSH>(pattern_.get());
+  } else {
+    tile = {client.right - client.left, client.bottom - client.top};
+    if (tile.cx <= 0 || tile.cy <= 0) {
+      return nullptr;
+    }
+    if (!stretched_ || tile.cx != stretchedSize_.cx || tile.cy != stretchedSize_.cy) {
+      stretched_.reset(stretchedTile(dc, tile));
+      stretchedSize_ = tile;
+    }
+    brush = static_cast<HBRUSH>(stretched_.get());
+  }
+  if (brush && tile.cx > 0 && tile.cy > 0) {
+    // The pattern starts at the client area's corner, `origin` up and to the left of this DC's.
+    SetBrushOrgEx(dc, (tile.cx - origin.x % tile.cx) % tile.cx,
+                  (tile.cy - origin.y % tile.cy) % tile.cy, nullptr);
+  }
+  return brush;
+}
+
+HBRUSH WallPaper::stretchedTile(HDC dc, SIZE size) const {
+  GdiObject bitmap(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  MemoryDc canvas(CreateCompatibleDC(dc));
+  if (!bitmap || !canvas) {
+    return nullptr;
+  }
+  {
+    const SelectedObject selected(canvas.get(), bitmap.get());
+    paint(canvas.get(), {0, 0, size.cx, size.cy});
+  }
+  return CreatePatternBrush(static_cast<HBITMAP>(bitmap.get()));
 }
 
 }  // namespace rt

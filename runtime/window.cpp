@@ -330,13 +330,18 @@ void Window::setIcon(int field, std::string_view name) {
 
 bool Window::setWallPaper(std::string_view name) {
   const bool shows = wallPaper_.setName(name);
-  InvalidateRect(clientHandle(), nullptr, TRUE);
+  repaintBackground(clientHandle());
   return shows;
 }
 
 void Window::setTiled(bool on) {
   wallPaper_.setTiled(on);
-  InvalidateRect(clientHandle(), nullptr, TRUE);
+  repaintBackground(clientHandle());
+}
+
+void Window::repaintBackground(HWND area) const {
+  // Transparent controls show the background through them: they are painted again over it.
+  RedrawWindow(area, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Window::paintWallPaper(HWND area, HDC dc) const {
@@ -458,7 +463,7 @@ void Window::setColor(std::int32_t color) {
   color_ = color;
   colorBrush_.reset(color < 0 ? nullptr : CreateSolidBrush(static_cast<COLORREF>(color)));
   if (hwnd_) {
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    repaintBackground(hwnd_);
   }
 }
 
@@ -472,6 +477,15 @@ HBRUSH Window::backgroundBrush() const {
     }
   }
   return GetSysColorBrush(definition_.gray ? COLOR_BTNFACE : COLOR_WINDOW);
+}
+
+HBRUSH Window::backgroundUnder(HWND control, HDC dc) const {
+  POINT origin{};
+  MapWindowPoints(control, hwnd_, &origin, 1);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const HBRUSH wallPaper = wallPaper_.brushFor(dc, client, origin);
+  return wallPaper ? wallPaper : backgroundBrush();
 }
 
 Control* Window::groupOf(const Control& radio) const {
@@ -563,8 +577,11 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
       if (const Control* from = controlFor(reinterpret_cast<HWND>(lParam))) {
-        result = reinterpret_cast<LRESULT>(
-            from->colour(reinterpret_cast<HDC>(wParam), backgroundBrush()));
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const HBRUSH background = from->definition().transparent
+                                      ? backgroundUnder(reinterpret_cast<HWND>(lParam), dc)
+                                      : backgroundBrush();
+        result = reinterpret_cast<LRESULT>(from->colour(dc, background));
         return true;
       }
       return false;
@@ -596,7 +613,7 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         push({EventKind::Sized, 0});
       }
       if (!definition_.applicationFrame && wallPaper_.shows() && !wallPaper_.tiled()) {
-        InvalidateRect(hwnd, nullptr, TRUE);  // a stretched image covers the new size anew
+        repaintBackground(hwnd);  // a stretched image covers the new size anew
       }
       lastSize_ = lParam;
       return definition_.applicationFrame;

@@ -141,6 +141,9 @@ class Window {
   Control* groupOf(const Control& radio) const;
   Control* controlFor(HWND hwnd) const;
   RECT fieldRect(int field) const;
+  void repaintBackground(HWND area) const;
+  // The brush that paints, in a control's DC, the window's background under that control.
+  HBRUSH backgroundUnder(HWND control, HDC dc) const;
   int toUnitsX(int pixels) const { return pixels_ ? pixels : PixelsToDialogX(pixels, base_); }
   int toUnitsY(int pixels) const { return pixels_ ? pixels : PixelsToDialogY(pixels, base_); }
 
