@@ -10,6 +10,8 @@ namespace tirval {
 extern const rt::WindowDefinition kMainFrameWindow;
 // The Animated Text demo window.
 extern const rt::WindowDefinition kAnimatedTextWindow;
+// The Gradient Demo window.
+extern const rt::WindowDefinition kGradientDemoWindow;
 // The Office 2000 Style demo window.
 extern const rt::WindowDefinition kOf2000BorderWindow;
 // "Animated Window", opened and closed with an animation.

@@ -7,6 +7,7 @@
 #include "tirval/animated_window.h"
 #include "tirval/copy_window.h"
 #include "tirval/definitions.h"
+#include "tirval/gradient_demo.h"
 #include "tirval/of2000_border.h"
 #include "tirval/screen_capture.h"
 
@@ -27,6 +28,7 @@ constexpr std::array kDemoEntries{
     DemoEntry{-13, [] { AnimatedWindow(3); }},  // Top to bottom
     DemoEntry{-14, CopyWindow},
     DemoEntry{-15, AnimatedTextDemo},
+    DemoEntry{-17, GradientDemo},
     DemoEntry{-18, Of2000Border},
     DemoEntry{-16, ScreenCapture},
 };

@@ -139,8 +139,8 @@ constexpr rt::WindowDefinition kMainFrameWindow{
 
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions() {
   static constexpr const rt::WindowDefinition* kAll[] = {
-      &kMainFrameWindow, &kAnimatedTextWindow, &kOf2000BorderWindow,
-      &kAnimatedWindow,  &kCopyWindow,         &kScreenCaptureWindow,
+      &kMainFrameWindow, &kAnimatedTextWindow,  &kOf2000BorderWindow, &kAnimatedWindow,
+      &kCopyWindow,      &kScreenCaptureWindow, &kGradientDemoWindow,
   };
   return kAll;
 }
