@@ -12,6 +12,7 @@
 #include "runtime/window.h"
 #include "tests/support/gdi_table.h"
 #include "tests/support/pixels.h"
+#include "tests/support/wait.h"
 
 namespace rt {
 namespace {
@@ -244,6 +245,96 @@ TEST_F(Images, WallPaperThatDoesNotLoadLeavesThePlainBackground) {
   EXPECT_NE(Erased(plain.handle(), 40, 30).values, before.values);
   plain.setWallPaper("missing.gif");
   EXPECT_EQ(Erased(plain.handle(), 40, 30).values, before.values);
+}
+
+constexpr ControlDefinition kSeeThrough[] = {
+    {.type = ControlType::Prompt,
+     .label = "?CLEAR",
+     .text = "Clear",
+     .x = 10,
+     .y = 8,
+     .width = 50,
+     .height = 20,
+     .transparent = true},
+    {.type = ControlType::Prompt, .label = "?SOLID", .x = 80, .y = 8, .width = 50, .height = 20},
+    {.type = ControlType::OptionGroup,
+     .label = "?GROUP",
+     .text = "Group",
+     .x = 10,
+     .y = 40,
+     .width = 120,
+     .height = 30,
+     .transparent = true,
+     .boxed = true},
+};
+constexpr WindowDefinition kSeeThroughWindow{.name = "test$seethrough",
+                                             .label = "P1$WINDOW",
+                                             .title = "See through",
+                                             .width = 150,
+                                             .height = 80,
+                                             .gray = true,
+                                             .controls = kSeeThrough};
+
+TEST_F(Images, TransparentControlsShowTheWallPaperThroughThem) {
+  WriteBmp(file("quad.bmp"), kQuadrants);
+  Window window(kSeeThroughWindow);
+  window.nextEvent();
+  window.setPixels(true);
+  for (bool tiled : {false, true}) {
+    window.setWallPaper(tiled ? "~TestTile.gif" : "quad.bmp");
+    window.setTiled(tiled);
+    test::PumpMessages(100);
+    const Pixels shown = test::ClientPixels(window.handle());
+    const Pixels wallPaper = Erased(window.handle(), shown.width, shown.height);
+    const auto mismatches = [&](int field, int top, int bottom, auto allowed) {
+      int wrong = 0;
+      for (int y = window.ypos(field) + top; y < window.ypos(field) + bottom; ++y) {
+        for (int x = window.xpos(field); x < window.xpos(field) + window.width(field); ++x) {
+          wrong += !allowed(shown.at(x, y), wallPaper.at(x, y));
+        }
+      }
+      return wrong;
+    };
+    // Around its black letters a transparent prompt shows the wallpaper; the letters show too.
+    const int height = window.height(1);
+    EXPECT_EQ(mismatches(1, 0, height,
+                         [](std::uint32_t pixel, std::uint32_t under) {
+                           return pixel == under || pixel == 0;
+                         }),
+              0)
+        << "tiled " << tiled;
+    EXPECT_GT(mismatches(1, 0, height,
+                         [](std::uint32_t pixel, std::uint32_t under) {
+                           return !(pixel == 0 && under != 0);
+                         }),
+              10)
+        << "the text was painted over, tiled " << tiled;
+    const std::uint32_t face =
+        test::Rgb(GetRValue(GetSysColor(COLOR_BTNFACE)), GetGValue(GetSysColor(COLOR_BTNFACE)),
+                  GetBValue(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(
+        mismatches(2, 0, height, [&](std::uint32_t pixel, std::uint32_t) { return pixel == face; }),
+        0)
+        << "tiled " << tiled;
+    // Across the group box's title the frame's line is covered by the wallpaper, not drawn
+    // through the letters, which are black.
+    TEXTMETRICA metrics{};
+    {
+      const WindowDc dc(window.handle(3));
+      const SelectedObject font(
+          dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(window.handle(3), WM_GETFONT, 0, 0)));
+      GetTextMetricsA(dc.get(), &metrics);
+    }
+    const int line = metrics.tmHeight / 2 - 1;
+    int wrong = 0;
+    for (int y = line; y <= line + 1; ++y) {
+      for (int x = 9; x < 9 + metrics.tmAveCharWidth * 4; ++x) {
+        const int at = window.xpos(3) + x, row = window.ypos(3) + y;
+        wrong += shown.at(at, row) != wallPaper.at(at, row) && shown.at(at, row) != 0;
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "tiled " << tiled;
+  }
 }
 
 TEST_F(Images, SettingWallPapersAThousandTimesLeaksNoHandle) {

@@ -178,6 +178,29 @@ TEST(Window, QuitMessageEndsTheEventLoopAndStaysForOuterLoops) {
   EXPECT_EQ(message.wParam, 7u);
 }
 
+TEST(Window, MovesAndSizesAreReportedAsTheyHappenAndOnlyWhenSomethingChanged) {
+  Window window(kCentred);
+  EXPECT_EQ(window.nextEvent().kind, EventKind::OpenWindow);
+  const RECT place = WindowRect(window.handle());
+  const auto next = [&window] {
+    window.post(EventKind::Accepted, 99);  // a marker for "nothing came before it"
+    const Event event = window.nextEvent();
+    if (event.kind != EventKind::Accepted) {
+      EXPECT_EQ(window.nextEvent().field, 99);
+    }
+    return event.kind;
+  };
+  SetWindowPos(window.handle(), nullptr, place.left + 7, place.top + 5, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(next(), EventKind::Moved);
+  SetWindowPos(window.handle(), nullptr, 0, 0, place.right - place.left + 20,
+               place.bottom - place.top + 10, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(next(), EventKind::Sized);
+  SetWindowPos(window.handle(), nullptr, place.left + 7, place.top + 5,
+               place.right - place.left + 20, place.bottom - place.top + 10, SWP_NOZORDER);
+  EXPECT_EQ(next(), EventKind::Accepted) << "the same place and size again";
+}
+
 TEST(Window, GrayWindowErasesInButtonFace) {
   Window window(kPlain);
   window.nextEvent();
