@@ -46,6 +46,8 @@ constexpr Step kSteps[] = {
     {"04-animated-text.bmp", MenuCommandId(-15), "Animated Text", Close::kCloseButton,
      "Letters in motion"},
     {"05-screen-capture.bmp", MenuCommandId(-16), "Capture Options", Close::kCloseButton},
+    {"06a-gradient.bmp", MenuCommandId(-17), "Gradient Demo", Close::kLeaveOpen},
+    {"06b-gradient-diagonal.bmp", 0, "Gradient Demo", Close::kCloseButton, nullptr, "Diagonal"},
     {"07a-office-2000-before.bmp", MenuCommandId(-18), "Office 2000 style", Close::kLeaveOpen},
     {"07b-office-2000-after.bmp", 0, "Office 2000 style", Close::kCloseButton, nullptr,
      "Apply Office 2000 Style"},
