@@ -244,6 +244,7 @@ void Control::setFontColor(std::int32_t color) {
 void Control::setFill(std::int32_t color) {
   fill_ = color;
   InvalidateRect(hwnd_, nullptr, TRUE);
+  UpdateWindow(hwnd_);
 }
 
 HBRUSH Control::colour(HDC dc, HBRUSH windowBrush) const {

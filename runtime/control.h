@@ -50,6 +50,7 @@ class Control {
   void setFont(std::string_view name, int points, int style);
   void setFontColor(std::int32_t color);
   std::int32_t fill() const { return fill_; }
+  // A region shows its new fill at once.
   void setFill(std::int32_t color);
 
   // Colours a static, button or edit control as the window paints it (WM_CTLCOLOR*): on
