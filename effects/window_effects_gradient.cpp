@@ -40,6 +40,7 @@ void WindowEffects::GradientFill(std::int16_t style, std::int32_t fromColor, std
                                              .toColor = toColor,
                                              .width = window->width(),
                                              .height = window->height()});
+  SaveClientImage();
   window->setWallPaper(GRADIENTFILE);
   window->display();
 }

@@ -53,5 +53,15 @@ TEST_F(OnThisScreen, TheStepCountComesFromTheDepthAndTheEdgesShowBothColours) {
   EXPECT_EQ(shown.at(100, 0), test::Rgb(255, 0, 0));
 }
 
+TEST_F(OnThisScreen, TheSavedGradientLoadsAsTheWallPaper) {
+  WindowEffects effects;
+  effects.GradientFill(1, 0xFFFFFF, 0x0000FF);
+  test::PumpMessages(50);
+  const test::Pixels erased = test::Erased(window.handle(), 200, 300);
+  EXPECT_EQ(erased.at(100, 299), test::Rgb(255, 255, 255));
+  EXPECT_EQ(erased.at(100, 0), test::Rgb(255, 0, 0));
+  EXPECT_EQ(test::ClientPixels(window.handle()).values, erased.values);
+}
+
 }  // namespace
 }  // namespace fx

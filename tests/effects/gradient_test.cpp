@@ -11,6 +11,7 @@
 #include "effects/gradient.h"
 #include "effects/window_effects.h"
 #include "runtime/window.h"
+#include "tests/support/bmp_reader.h"
 #include "tests/support/gdi_table.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
@@ -204,11 +205,39 @@ TEST_F(OnCurrentWindow, BlueGradientStyle3OnlySetsADarkBlueBackground) {
   EXPECT_EQ(shown.at(shown.width - 1, shown.height - 1), test::Rgb(0, 0, 0x7F));
 }
 
-TEST_F(OnCurrentWindow, GradientFillLeavesPixelsOnAndTheGradientAsTheWallPaper) {
+TEST_F(OnCurrentWindow, GradientFillSavesWhatItPaintedAndRepaintsItAsTheWallPaper) {
+  window.setPixels(true);
+  window.setSize(300, 280);
   window.setPixels(false);
+  test::PumpMessages(30);
   effects.GradientFill(1, kWhite, kRed);
   EXPECT_TRUE(window.pixels());
   EXPECT_EQ(window.wallPaper(), effects.GRADIENTFILE);
+
+  // The file holds the client area as it showed right after the bands were painted.
+  const Pixels painted = test::ClientPixels(window.handle());
+  const auto saved = test::DecodeBmp(test::ReadAllBytes(effects.GRADIENTFILE));
+  ASSERT_TRUE(saved.has_value());
+  ASSERT_EQ(saved->width, 300);
+  ASSERT_EQ(saved->height, 280);
+  EXPECT_EQ(saved->pixels, painted.values);
+  for (int i = 0; i < 256; ++i) {
+    ASSERT_EQ(saved->at(299, 279 - i), Shown(Step(kWhite, i))) << i;
+  }
+  EXPECT_EQ(saved->at(299, 0), Shown(kRed));
+
+  // From then on the window paints that picture as its background by itself, and the
+  // transparent prompt shows it around its letters.
+  test::PumpMessages(100);
+  const Pixels erased = test::Erased(window.handle(), 300, 280);
+  EXPECT_EQ(erased.values, saved->pixels);
+  const Pixels shown = test::ClientPixels(window.handle());
+  for (int y = 0; y < 280; ++y) {
+    ASSERT_EQ(shown.at(299, y), saved->at(299, y)) << y;
+  }
+  const int promptRight = window.xpos(1) + window.width(1) - 1;
+  const int promptMiddle = window.ypos(1) + window.height(1) / 2;
+  EXPECT_EQ(shown.at(promptRight, promptMiddle), saved->at(promptRight, promptMiddle));
 }
 
 TEST(WithoutAWindow, TheGradientsDoNothing) {

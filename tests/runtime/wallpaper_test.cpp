@@ -17,33 +17,10 @@
 namespace rt {
 namespace {
 
+using test::Erased;
 using test::Pixels;
 using test::PixelsOf;
 using test::Rgb;
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
-// What the window paints as its background (WM_ERASEBKGND) into a bitmap of `width` x `height`.
-Pixels Erased(HWND window, int width, int height) {
-  BITMAPINFO info = TopDown32(width, height);
-  void* bits = nullptr;
-  GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  MemoryDc dc(CreateCompatibleDC(nullptr));
-  {
-    const SelectedObject selected(dc.get(), bitmap.get());
-    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
-  }
-  return PixelsOf(bitmap.get());
-}
 
 // A 24-bit bottom-up BMP file with these pixels (rows top-down).
 void WriteBmp(const std::string& path, const Pixels& pixels) {

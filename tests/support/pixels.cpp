@@ -41,6 +41,26 @@ Pixels Copy(HDC dc, int x, int y, int width, int height) {
 
 }  // namespace
 
+Pixels Erased(HWND window, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  Pixels pixels = PixelsOf(bitmap);
+  DeleteObject(bitmap);
+  return pixels;
+}
+
 Pixels ClientPixels(HWND window) {
   RECT client{};
   GetClientRect(window, &client);

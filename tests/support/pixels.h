@@ -22,6 +22,9 @@ constexpr std::uint32_t Rgb(int r, int g, int b) {
 // Reads a bitmap's pixels (any depth) through GetDIBits.
 Pixels PixelsOf(HGDIOBJ bitmap);
 
+// What a window of this process paints as its background (WM_ERASEBKGND) into a bitmap of
+// `width` x `height`.
+Pixels Erased(HWND window, int width, int height);
 // The client area of a window of this process as it shows now, read through its own DC.
 Pixels ClientPixels(HWND window);
 // The client area of any process's window as the screen shows it now, whatever overlaps it.

@@ -13,6 +13,7 @@
 
 #include "runtime/control_ids.h"
 #include "runtime/menu_ids.h"
+#include "tests/support/bmp_reader.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/launched_program.h"
 #include "tests/support/pixels.h"
@@ -59,6 +60,16 @@ class GradientDemo : public testing::Test {
     ASSERT_NE(demo, nullptr) << "Demo, Gradient Demo opened no window";
     ASSERT_TRUE(WaitForPixels([](const Pixels& shown) { return LeftColumnIsWhiteToRed(shown); }))
         << "the gradient never showed";
+  }
+
+  // Ends the demo and the program as a user does, so that the demo's temporary file goes too.
+  void TearDown() override {
+    if (IsWindow(demo)) {
+      press(kClose);
+      test::WaitUntil([&] { return !IsWindow(demo); });
+    }
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.waitForExit(10000));
   }
 
   HWND control(int field) const { return GetDlgItem(demo, rt::ControlId(field)); }
@@ -122,7 +133,19 @@ TEST_F(GradientDemo, OpensHorizontalWhiteToRedWithWhiteAndRedSwatchesAndClosesWi
   EXPECT_EQ(swatch(kFromSwatch), kWhite);
   EXPECT_EQ(swatch(kToSwatch), kRed);
   EXPECT_FALSE(IsWindowEnabled(frame)) << "the demo window is modal";
-  EXPECT_EQ(temp.count("Bcr*.bmp"), 1) << "the window's temporary file";
+  ASSERT_EQ(temp.count("Bcr*.bmp"), 1) << "the window's temporary file";
+
+  // The file holds the client area's picture: the gradient, the same as on the screen.
+  WIN32_FIND_DATAA found{};
+  FindClose(FindFirstFileA((temp.folder() + "\\Bcr*.bmp").c_str(), &found));
+  const auto saved = test::DecodeBmp(test::ReadAllBytes(temp.folder() + "\\" + found.cFileName));
+  ASSERT_TRUE(saved.has_value());
+  const Pixels onScreen = shown();
+  ASSERT_EQ(saved->width, onScreen.width);
+  ASSERT_EQ(saved->height, onScreen.height);
+  for (int y = 0; y < onScreen.height; ++y) {
+    ASSERT_EQ(saved->at(3, y), onScreen.at(3, y)) << y;
+  }
 
   // Covered and uncovered, it paints the same picture again by itself.
   const Pixels before = settled();
@@ -133,7 +156,6 @@ TEST_F(GradientDemo, OpensHorizontalWhiteToRedWithWhiteAndRedSwatchesAndClosesWi
   EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(demo); }));
   EXPECT_TRUE(test::WaitUntil([&] { return IsWindowEnabled(frame) != FALSE; }));
   EXPECT_EQ(temp.count("Bcr*.bmp"), 0) << "the temporary file outlived its window";
-  EXPECT_FALSE(program.waitForExit(0));
 }
 
 TEST_F(GradientDemo, EachLayoutRepaintsAtOnce) {
