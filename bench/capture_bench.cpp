@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "capture_floor.h"
 #include "effects/bmp_layout.h"
 #include "effects/capture.h"
 
@@ -53,35 +54,6 @@ HWND OpenPaintedWindow() {
   return hwnd;
 }
 
-// The floor: what any capture of this area into a file of this size has to do.
-bool Floor(HWND hwnd, const std::string& path, DWORD fileSize) {
-  HDC window = GetDC(hwnd);
-  HDC memory = CreateCompatibleDC(window);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = kHeight + 1;  // a spare row: room for the bytes of the headers
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP section = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, section);
-  bool ok = BitBlt(memory, 0, 0, kWidth, kHeight, window, 0, 0, SRCCOPY);
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  ok = ok && file != INVALID_HANDLE_VALUE && WriteFile(file, bits, fileSize, &written, nullptr) &&
-       written == fileSize;
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-  }
-  SelectObject(memory, previous);
-  DeleteObject(section);
-  DeleteDC(memory);
-  ReleaseDC(hwnd, window);
-  return ok;
-}
-
 double Milliseconds(const std::function<bool()>& run) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
@@ -116,7 +88,7 @@ int main(int argc, char** argv) {
   const DWORD fileSize = fx::bmp::LayoutOf(kWidth, kHeight, bits)->fileSize;
 
   const auto capture = [&] { return fx::CaptureToBmp(hwnd, fx::CaptureArea::Client, path); };
-  const auto floor = [&] { return Floor(hwnd, path, fileSize); };
+  const auto floor = [&] { return bench::CaptureFloor(hwnd, kWidth, kHeight, path, fileSize); };
   const auto intoNewFile = [&](const std::function<bool()>& run) {
     DeleteFileA(path.c_str());
     return Milliseconds(run);
