@@ -163,69 +163,6 @@ TEST(Definitions, AnimatedTextWindowHoldsItsNineControlsInOrder) {
   EXPECT_EQ(window.controls[6].text, "Close");
 }
 
-TEST(Definitions, GradientDemoWindowHoldsItsTenControlsInOrder) {
-  const rt::WindowDefinition& window = kGradientDemoWindow;
-  EXPECT_EQ(window.name, "tirval$tirva005");
-  EXPECT_EQ(window.label, "P1$WINDOW");
-  EXPECT_EQ(window.title, "Gradient Demo");
-  EXPECT_EQ(window.width, 257);
-  EXPECT_EQ(window.height, 189);
-  EXPECT_TRUE(window.centred && window.resizable && window.systemMenu && window.gray);
-  EXPECT_EQ(window.font.name, "MS Sans Serif");
-  EXPECT_EQ(window.font.points, 8);
-  EXPECT_EQ(window.font.charSet, 204);
-
-  using enum rt::ControlType;
-  constexpr int kNone = rt::kDefault;
-  struct Expected {
-    std::string_view label;
-    rt::ControlType type;
-    int x, y, width, height;
-    std::string_view text;
-    bool transparent;
-  };
-  const Expected expected[] = {
-      {"?PROMPT1", Prompt, 39, 10, kNone, kNone, "Gradient Demo Window", true},
-      {"?GRADIENTSTYLE", OptionGroup, 29, 34, 197, 26, "Gradient Style", true},
-      {"?GRADIENTSTYLE:RADIO1", RadioButton, 37, 45, kNone, kNone, "Diagonal", true},
-      {"?GRADIENTSTYLE:RADIO1:2", RadioButton, 85, 45, kNone, kNone, "Horizontal", true},
-      {"?GRADIENTSTYLE:RADIO1:3", RadioButton, 133, 45, kNone, kNone, "Vertical", true},
-      {"?FRMCLR", Region, 38, 82, 32, 32, "", false},
-      {"?BUTTON2", Button, 80, 87, 72, 22, "Select From Color", false},
-      {"?TOCLR", Region, 38, 120, 32, 32, "", false},
-      {"?BUTTON2:2", Button, 80, 126, 72, 22, "Select To Color", false},
-      {"?CANCELBUTTON", Button, 217, 171, 36, 14, "Close", false},
-  };
-  ASSERT_EQ(window.controls.size(), std::size(expected));
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const rt::ControlDefinition& control = window.controls[i];
-    EXPECT_EQ(control.label, expected[i].label) << "field " << i + 1;
-    EXPECT_EQ(control.type, expected[i].type) << control.label;
-    EXPECT_EQ(control.x, expected[i].x) << control.label;
-    EXPECT_EQ(control.y, expected[i].y) << control.label;
-    EXPECT_EQ(control.width, expected[i].width) << control.label;
-    EXPECT_EQ(control.height, expected[i].height) << control.label;
-    EXPECT_EQ(control.text, expected[i].text) << control.label;
-    EXPECT_EQ(control.transparent, expected[i].transparent) << control.label;
-  }
-  // The radio values are the gradient styles: diagonal, horizontal, vertical.
-  EXPECT_EQ(window.controls[2].value, "0");
-  EXPECT_EQ(window.controls[3].value, "1");
-  EXPECT_EQ(window.controls[4].value, "2");
-  EXPECT_TRUE(window.controls[1].boxed);
-  const rt::ControlDefinition& heading = window.controls[0];
-  EXPECT_EQ(heading.font.name, "MS Sans Serif");
-  EXPECT_EQ(heading.font.points, 12);
-  EXPECT_EQ(heading.font.style, 700);
-  EXPECT_EQ(heading.font.charSet, 204);
-  EXPECT_EQ(heading.fontColor, 0x800000) << "navy";
-  // The swatches: black frames around white and red.
-  EXPECT_EQ(window.controls[5].fill, 0xFFFFFF);
-  EXPECT_EQ(window.controls[7].fill, 0x0000FF);
-  EXPECT_EQ(window.controls[5].border, 0);
-  EXPECT_EQ(window.controls[7].border, 0);
-}
-
 TEST(Definitions, Office2000StyleWindowHoldsItsSevenControlsInOrder) {
   const rt::WindowDefinition& window = kOf2000BorderWindow;
   EXPECT_EQ(window.name, "tirval$tirva006");
@@ -352,6 +289,54 @@ TEST(Definitions, DemoWindowsAreCentredGrayWindowsWithTheirControls) {
   for (const rt::ControlDefinition& control : kCopyWindow.controls) {
     EXPECT_EQ(control.defaultButton, control.label == "?OKBUTTON") << control.label;
   }
+}
+
+TEST(Definitions, GradientDemoHoldsTheStyleChoiceTheSwatchesAndTheirButtons) {
+  const rt::WindowDefinition& window = kGradientDemoWindow;
+  EXPECT_EQ(window.name, "tirval$tirva005");
+  EXPECT_EQ(window.label, "P1$WINDOW");
+  EXPECT_EQ(window.title, "Gradient Demo");
+  EXPECT_EQ(window.width, 257);
+  EXPECT_EQ(window.height, 189);
+  EXPECT_TRUE(window.centred && window.resizable && window.systemMenu && window.gray);
+  EXPECT_EQ(window.font.name, "MS Sans Serif");
+  EXPECT_EQ(window.font.points, 8);
+  EXPECT_EQ(window.font.charSet, 204);
+  using enum rt::ControlType;
+  constexpr int kNone = rt::kDefault;
+  const std::vector<FlatControl> expected = {
+      {Prompt, "?PROMPT1", "Gradient Demo Window", 39, 10, kNone, kNone, ""},
+      {OptionGroup, "?GRADIENTSTYLE", "Gradient Style", 29, 34, 197, 26, ""},
+      {RadioButton, "?GRADIENTSTYLE:RADIO1", "Diagonal", 37, 45, kNone, kNone, ""},
+      {RadioButton, "?GRADIENTSTYLE:RADIO1:2", "Horizontal", 85, 45, kNone, kNone, ""},
+      {RadioButton, "?GRADIENTSTYLE:RADIO1:3", "Vertical", 133, 45, kNone, kNone, ""},
+      {Region, "?FRMCLR", "", 38, 82, 32, 32, ""},
+      {Button, "?BUTTON2", "Select From Color", 80, 87, 72, 22, ""},
+      {Region, "?TOCLR", "", 38, 120, 32, 32, ""},
+      {Button, "?BUTTON2:2", "Select To Color", 80, 126, 72, 22, ""},
+      {Button, "?CANCELBUTTON", "Close", 217, 171, 36, 14, ""},
+  };
+  EXPECT_EQ(Flatten(window.controls), expected);
+  // The heading and the style choice show the gradient through them.
+  for (std::size_t i = 0; i < window.controls.size(); ++i) {
+    EXPECT_EQ(window.controls[i].transparent, i < 5) << window.controls[i].label;
+  }
+  EXPECT_TRUE(window.controls[1].boxed);
+  // The radio values are the gradient styles: diagonal, horizontal, vertical.
+  EXPECT_EQ(window.controls[2].value, "0");
+  EXPECT_EQ(window.controls[3].value, "1");
+  EXPECT_EQ(window.controls[4].value, "2");
+  const rt::ControlDefinition& heading = window.controls[0];
+  EXPECT_EQ(heading.font.name, "MS Sans Serif");
+  EXPECT_EQ(heading.font.points, 12);
+  EXPECT_EQ(heading.font.style, 700);
+  EXPECT_EQ(heading.font.charSet, 204);
+  EXPECT_EQ(heading.fontColor, 0x800000) << "navy";
+  // The swatches: black frames around white and red.
+  EXPECT_EQ(window.controls[5].fill, 0xFFFFFF);
+  EXPECT_EQ(window.controls[7].fill, 0x0000FF);
+  EXPECT_EQ(window.controls[5].border, 0);
+  EXPECT_EQ(window.controls[7].border, 0);
 }
 
 TEST(Definitions, ScreenCaptureIsCaptureOptionsWithItsEntryAndFourButtons) {
