@@ -50,6 +50,17 @@ constexpr int kGreenEdit = 707;
 constexpr int kBlueEdit = 708;
 constexpr int kDefineCustomColors = 719;
 
+// Types the three components into the colour dialog's edits and presses OK.
+void TypeColorAndConfirm(HWND dialog, const char* red, const char* green, const char* blue) {
+  DWORD_PTR ignored = 0;
+  for (const auto& [edit, value] :
+       {std::pair{kRedEdit, red}, std::pair{kGreenEdit, green}, std::pair{kBlueEdit, blue}}) {
+    SendMessageTimeoutA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value),
+                        SMTO_ABORTIFHUNG, 2000, &ignored);
+  }
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
 class GradientDemo : public testing::Test {
  protected:
   void SetUp() override {
@@ -180,13 +191,7 @@ TEST_F(GradientDemo, EachLayoutRepaintsAtOnce) {
 TEST_F(GradientDemo, ConfirmedColoursShowInTheirSwatchesAndTheGradientCancelledOnesChangeNothing) {
   answerDialog(kSelectFrom, [](HWND dialog) {
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, COLOR_BOX1))) << "standard colours shown";
-    DWORD_PTR ignored = 0;
-    for (const auto& [edit, value] :
-         {std::pair{kRedEdit, "0"}, std::pair{kGreenEdit, "0"}, std::pair{kBlueEdit, "255"}}) {
-      SendMessageTimeoutA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value),
-                          SMTO_ABORTIFHUNG, 2000, &ignored);
-    }
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    TypeColorAndConfirm(dialog, "0", "0", "255");
   });
   EXPECT_TRUE(WaitForPixels([](const Pixels& s) {
     return s.at(3, s.height - 1) == kBlue && s.at(3, 0) == kRed;
@@ -208,12 +213,7 @@ TEST_F(GradientDemo, ConfirmedColoursShowInTheirSwatchesAndTheGradientCancelledO
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(dialog, WM_COMMAND, kDefineCustomColors, 0, SMTO_ABORTIFHUNG, 2000,
                         &ignored);
-    for (const auto& [edit, value] :
-         {std::pair{kRedEdit, "0"}, std::pair{kGreenEdit, "255"}, std::pair{kBlueEdit, "0"}}) {
-      SendMessageTimeoutA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value),
-                          SMTO_ABORTIFHUNG, 2000, &ignored);
-    }
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    TypeColorAndConfirm(dialog, "0", "255", "0");
   });
   EXPECT_TRUE(WaitForPixels([](const Pixels& s) {
     return s.at(3, s.height - 1) == kBlue && s.at(3, 0) == kGreen;
