@@ -15,6 +15,10 @@ Level ProcedureWindow::initialise() {
     return level;
   }
   open();
+  if (!opened()) {
+    Errors().forgetProcedureName(procedureName_);
+    return Level::Notify;
+  }
   setUp();
   return Level::Benign;
 }

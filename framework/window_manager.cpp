@@ -58,6 +58,9 @@ Level WindowManager::terminate() {
 void WindowManager::open() {
   if (!window_) {
     window_ = std::make_unique<rt::Window>(definition_, uses_);
+    if (!window_->handle()) {
+      window_.reset();  // it could not be created: the window did not open
+    }
   }
 }
 

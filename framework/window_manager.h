@@ -57,7 +57,8 @@ class WindowManager {
   // Called once after the event loop; Notify when the window never opened.
   virtual Level terminate();
 
-  // Opens the window from the definition; it becomes the thread's current window.
+  // Opens the window from the definition; it becomes the thread's current window. When it
+  // cannot be created (a child window without its frame), opened() stays false.
   void open();
   // Asks the window to close, as its Close button does.
   void postCloseWindow() const;

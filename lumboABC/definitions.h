@@ -8,6 +8,8 @@ namespace lumbo {
 
 // The application frame "Application" (field -8 is the menu that receives the backgrounds).
 extern const rt::WindowDefinition kMainWindow;
+// The secondary window "Window", a child of the frame.
+extern const rt::WindowDefinition kSecondaryWindow;
 
 // Menu fields the frame's own steps use.
 inline constexpr int kSelectBackgroundField = -8;

@@ -119,7 +119,7 @@ constexpr rt::WindowDefinition kMainWindow{
 };
 
 std::span<const rt::WindowDefinition* const> AllWindowDefinitions() {
-  static constexpr const rt::WindowDefinition* kAll[] = {&kMainWindow};
+  static constexpr const rt::WindowDefinition* kAll[] = {&kMainWindow, &kSecondaryWindow};
   return kAll;
 }
 

@@ -6,6 +6,7 @@
 #include "lumboABC/background_menu.h"
 #include "lumboABC/definitions.h"
 #include "lumboABC/saved_background.h"
+#include "lumboABC/secondary_window.h"
 #include "runtime/message.h"
 #include "runtime/process.h"
 
@@ -14,10 +15,6 @@ namespace {
 
 constexpr char kProcedure[] = "Main";
 constexpr char kCaption[] = "lumboABC";
-
-// Starts a secondary window `w1` on a thread of its own with a stack of 25000 bytes; the frame
-// never waits for it. The secondary window is not part of the program yet: nothing starts.
-void StartSecondaryWindow() {}
 
 class MainManager : public fw::ProcedureWindow {
  public:

@@ -60,6 +60,11 @@ struct GlobalMemoryTraits {
   static Handle Invalid() { return nullptr; }
   static void Close(Handle h) { GlobalFree(h); }
 };
+struct KernelObjectTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { CloseHandle(h); }
+};
 struct FileTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
@@ -70,7 +75,8 @@ using GdiObject = UniqueHandle<GdiObjectTraits>;  // brush, pen, font, bitmap, p
 using MemoryDc = UniqueHandle<MemoryDcTraits>;    // from CreateCompatibleDC
 using Module = UniqueHandle<ModuleTraits>;        // from LoadLibrary
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
-using File = UniqueHandle<FileTraits>;  // from CreateFile
+using File = UniqueHandle<FileTraits>;                  // from CreateFile
+using KernelObject = UniqueHandle<KernelObjectTraits>;  // thread, event, process
 
 // A window's device context (GetDC or GetWindowDC), released with ReleaseDC.
 class WindowDc {

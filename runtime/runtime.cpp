@@ -10,7 +10,13 @@ namespace {
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
-    window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    // An MDI child's own creation value comes wrapped in the MDI creation record.
+    window = static_cast<Window*>(
+        create->dwExStyle & WS_EX_MDICHILD
+            ? reinterpret_cast<void*>(
+                  static_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam)
+            : create->lpCreateParams);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
   if (!window) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
 
 namespace rt {
@@ -8,5 +10,11 @@ namespace rt {
 // the program's default allows) and returns at once; the thread ends when the procedure
 // returns, and nobody waits for it. Returns whether the thread started.
 bool StartThread(void (*procedure)(), std::size_t stackBytes);
+
+// Waits until every thread started with StartThread, but the calling one, has ended, or until
+// `timeoutMs` has passed; returns whether they all ended. The calling thread's messages are
+// dispatched meanwhile, since those threads' windows send it messages as they close. Used when
+// the program ends, so that no thread is cut off halfway.
+bool WaitForStartedThreads(DWORD timeoutMs);
 
 }  // namespace rt

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "runtime/application_frame.h"
 #include "runtime/control_ids.h"
 #include "runtime/font.h"
 #include "runtime/menu_ids.h"
@@ -19,10 +20,17 @@ namespace {
 // MDI child windows get command ids from here up, clear of menu entries and controls.
 constexpr UINT kFirstMdiChildId = 0xFF00;
 
+// How long a closing frame waits for its children's threads: long enough for each to play its
+// closing animation, short enough that a thread stuck in a dialog does not keep the program.
+constexpr DWORD kChildrenCloseTimeoutMs = 5000;
+
 thread_local std::vector<Window*> openWindows;
 
 DWORD StyleOf(const WindowDefinition& definition) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+  if (definition.mdiChild) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+  }
   if (definition.systemMenu) {
     style |= WS_SYSMENU;
   }
@@ -60,9 +68,11 @@ LRESULT CALLBACK MdiClientProcedure(HWND hwnd, UINT message, WPARAM wParam, LPAR
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-RECT AreaToCentreIn(HWND owner) {
+RECT AreaToCentreIn(HWND owner, HWND mdiClient) {
   RECT area{};
-  if (owner) {
+  if (mdiClient) {
+    GetClientRect(mdiClient, &area);
+  } else if (owner) {
     GetWindowRect(owner, &area);
   } else {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -82,17 +92,24 @@ Window::Window(const WindowDefinition& definition, std::span<const Use> uses)
       font_(CreateDefinedFont(definition.font)),
       base_(MeasureBaseUnits(static_cast<HFONT>(font_.get()))),
       color_(kNoColor) {
-  if (Window* current = CurrentWindow(); current && !definition.applicationFrame) {
+  if (Window* current = CurrentWindow();
+      current && !definition.applicationFrame && !definition.mdiChild) {
     owner_ = current->handle();
   }
   setColor(definition.color);
   create();
-  createControls(uses);
+  if (hwnd_) {
+    createControls(uses);
+  }
   openWindows.push_back(this);
   events_.push_back({EventKind::OpenWindow, 0});
 }
 
 Window::~Window() {
+  // Children on other threads must be destroyed by their own threads, before the frame goes.
+  if (mdiClient_) {
+    CloseApplicationFrame(mdiClient_, kChildrenCloseTimeoutMs);
+  }
   std::erase(openWindows, this);
   controls_.clear();
   // Re-enable the owner first so that Windows activates it, not some other program.
@@ -105,8 +122,15 @@ Window::~Window() {
 }
 
 void Window::create() {
+  HWND mdiClient = nullptr;
+  if (definition_.mdiChild) {
+    mdiClient = ApplicationFrameClient();
+    if (!mdiClient) {
+      return;  // no frame to open in: the window does not open
+    }
+  }
   const DWORD style = StyleOf(definition_);
-  const DWORD extendedStyle = ExtendedStyleOf(definition_);
+  const DWORD extendedStyle = definition_.mdiChild ? WS_EX_MDICHILD : ExtendedStyleOf(definition_);
   RECT frame{0, 0, DialogToPixelsX(definition_.width, base_),
              DialogToPixelsY(definition_.height, base_)};
   AdjustWindowRectEx(&frame, style, menu_.handle() != nullptr, extendedStyle);
@@ -115,7 +139,7 @@ void Window::create() {
   int x = CW_USEDEFAULT;
   int y = CW_USEDEFAULT;
   if (definition_.centred && width != CW_USEDEFAULT && height != CW_USEDEFAULT) {
-    const RECT area = AreaToCentreIn(owner_);
+    const RECT area = AreaToCentreIn(owner_, mdiClient);
     x = area.left + (area.right - area.left - width) / 2;
     y = area.top + (area.bottom - area.top - height) / 2;
   } else if (definition_.x != kDefault && definition_.y != kDefault) {
@@ -123,9 +147,21 @@ void Window::create() {
     y = DialogToPixelsY(definition_.y, base_);
   }
   const std::string title(definition_.title);
-  CreateWindowExA(extendedStyle, definition_.applicationFrame ? kFrameClass : kWindowClass,
-                  title.c_str(), style, x, y, width, height, owner_, menu_.attach(),
-                  GetModuleHandleA(nullptr), this);
+  if (mdiClient) {
+    // Created by this thread, the child belongs to it: its messages come to this thread's loop.
+    hwnd_ = CreateMDIWindowA(kWindowClass, title.c_str(), style, x, y, width, height, mdiClient,
+                             GetModuleHandleA(nullptr), reinterpret_cast<LPARAM>(this));
+    // One keyboard for the frame and its children, as Windows gives child windows of another
+    // thread by itself: the frame's menus then take the keys typed while a child has the focus.
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(mdiClient, nullptr), TRUE);
+    if (hwnd_ && ApplicationFrameClient() != mdiClient) {
+      PostMessageA(hwnd_, WM_CLOSE, 0, 0);  // the frame began to close while this one opened
+    }
+    return;
+  }
+  hwnd_ = CreateWindowExA(extendedStyle, definition_.applicationFrame ? kFrameClass : kWindowClass,
+                          title.c_str(), style, x, y, width, height, owner_, menu_.attach(),
+                          GetModuleHandleA(nullptr), this);
   if (definition_.applicationFrame) {
     createFrameParts();
   }
@@ -150,9 +186,12 @@ void Window::createControls(std::span<const Use> uses) {
 
 void Window::createFrameParts() {
   CLIENTCREATESTRUCT client{menu_.windowList(), kFirstMdiChildId};
-  mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
-                               0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
+  // MDIS_ALLCHILDSTYLES: children keep the frame, caption and boxes their definitions give.
+  mdiClient_ = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+      WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0, 0,
+      0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &client);
+  RegisterApplicationFrame(mdiClient_);
   SetWindowSubclass(mdiClient_, MdiClientProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   // Created with its scroll bars showing, the client would show them until it first counts its
   // children; with none yet there is nothing to scroll.
@@ -189,6 +228,9 @@ void Window::layoutFrame(int width, int height) const {
 }
 
 Event Window::nextEvent() {
+  if (!hwnd_) {
+    return {EventKind::CloseWindow, 0};  // it never opened
+  }
   if (!shown_) {
     if (!IsWindowVisible(hwnd_)) {
       ShowWindow(hwnd_, SW_SHOW);
@@ -237,6 +279,10 @@ void Window::post(EventKind kind, int field) const {
 bool Window::translate(MSG& message) const {
   if (mdiClient_) {
     return TranslateMDISysAccel(mdiClient_, &message);
+  }
+  // A child's keys (Ctrl+F4, Ctrl+F6) come to its own thread, not to the frame's.
+  if (definition_.mdiChild && TranslateMDISysAccel(GetParent(hwnd_), &message)) {
+    return true;
   }
   return !definition_.controls.empty() && IsDialogMessageA(hwnd_, &message);
 }
@@ -405,20 +451,26 @@ RECT Window::fieldRect(int field) const {
   return rect;
 }
 
+RECT Window::outerRect() const {
+  RECT rect{};
+  GetWindowRect(hwnd_, &rect);
+  // A child window's place is where SetWindowPos puts it: in its parent's client area.
+  if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) {
+    MapWindowPoints(nullptr, GetAncestor(hwnd_, GA_PARENT), reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return rect;
+}
+
 int Window::xpos(int field) const {
   if (field == 0) {
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    return toUnitsX(rect.left);
+    return toUnitsX(outerRect().left);
   }
   return toUnitsX(fieldRect(field).left);
 }
 
 int Window::ypos(int field) const {
   if (field == 0) {
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    return toUnitsY(rect.top);
+    return toUnitsY(outerRect().top);
   }
   return toUnitsY(fieldRect(field).top);
 }
@@ -624,6 +676,27 @@ bool Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         EnableWindow(owner_, TRUE);
       }
       return false;
+    case WM_SYSCOMMAND:
+      // Alt and a letter in a child open the frame's menu bar. Posted to the frame's thread: a
+      // menu tracked from inside a message sent by this thread does not open its popups.
+      if (definition_.mdiChild && (wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ') {
+        PostMessageA(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, wParam, lParam);
+        return true;
+      }
+      return false;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      if (mdiClient_) {
+        onFrameMenuLoop(message == WM_ENTERMENULOOP);
+      }
+      return false;
+    case WM_SETFOCUS:
+      return mdiClient_ && inMenuLoop_;  // the menu keeps the focus it took
+    case WM_WINDOWPOSCHANGED:
+      if (definition_.mdiChild) {
+        onMdiChildShown(reinterpret_cast<const WINDOWPOS*>(lParam)->flags);
+      }
+      return false;
     case WM_MOVE:
       if (shown_ && lParam != lastPosition_) {
         push({EventKind::Moved, 0});
@@ -648,7 +721,34 @@ LRESULT Window::defaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   if (definition_.applicationFrame) {
     return DefFrameProcA(hwnd, mdiClient_, message, wParam, lParam);
   }
+  if (definition_.mdiChild) {
+    return DefMDIChildProcA(hwnd, message, wParam, lParam);
+  }
   return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void Window::onMdiChildShown(UINT flags) const {
+  // Posted, not sent: the frame's thread may be waiting for this one. A child that appears is
+  // the active one, as a new child always is; the Window menu lists only those that show.
+  HWND client = GetParent(hwnd_);
+  if (flags & SWP_SHOWWINDOW) {
+    PostMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+  }
+  if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
+    PostMessageA(client, WM_MDIREFRESHMENU, 0, 0);
+  }
+}
+
+void Window::onFrameMenuLoop(bool entered) {
+  // Keys go to the thread of the focused window, and a child's thread is not the one that runs
+  // the frame's menu: the frame holds the focus while its menu is open and then gives it back.
+  inMenuLoop_ = entered;
+  if (entered) {
+    SetFocus(hwnd_);
+  } else if (HWND active =
+                 reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0))) {
+    SetFocus(active);
+  }
 }
 
 void Window::onMenuCommand(int commandId) {

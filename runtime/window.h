@@ -28,10 +28,13 @@ class Window {
   // Creates the window hidden; its first nextEvent() shows it and delivers OpenWindow.
   // A window opened while another window is current on the thread is owned by it, and the
   // owner takes no input until this one closes. `uses` binds program variables to controls.
+  // A window that could not be created (an MDI child without an open frame) has no handle, and
+  // its first event is CloseWindow.
   explicit Window(const WindowDefinition& definition, std::span<const Use> uses = {});
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
-  // Closes the window: re-enables its owner and destroys it.
+  // Closes the window: re-enables its owner and destroys it. The application frame first has
+  // its children on other threads closed by their threads, and waits for those threads a while.
   ~Window();
 
   // Waits for the window's next event, dispatching the thread's messages meanwhile.
@@ -134,6 +137,8 @@ class Window {
   void layoutFrame(int width, int height) const;
   void onMenuCommand(int commandId);
   void onMenuSelect(UINT item, UINT flags, HMENU menu) const;
+  void onMdiChildShown(UINT flags) const;
+  void onFrameMenuLoop(bool entered);
   void push(Event event);
   void createControls(std::span<const Use> uses);
   void onControlCommand(Control& control, int code);
@@ -144,6 +149,7 @@ class Window {
   void repaintBackground(HWND area) const;
   // The brush that paints, in a control's DC, the window's background under that control.
   HBRUSH backgroundUnder(HWND control, HDC dc) const;
+  RECT outerRect() const;
   int toUnitsX(int pixels) const { return pixels_ ? pixels : PixelsToDialogX(pixels, base_); }
   int toUnitsY(int pixels) const { return pixels_ ? pixels : PixelsToDialogY(pixels, base_); }
 
@@ -156,7 +162,8 @@ class Window {
   HWND mdiClient_ = nullptr;
   HWND statusBar_ = nullptr;
   bool shown_ = false;
-  LPARAM lastSize_ = 0;  // as WM_SIZE and WM_MOVE last reported them
+  bool inMenuLoop_ = false;  // a frame whose menu is open
+  LPARAM lastSize_ = 0;      // as WM_SIZE and WM_MOVE last reported them
   LPARAM lastPosition_ = 0;
   int acceptedField_ = 0;
   std::deque<Event> events_;

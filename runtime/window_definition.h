@@ -115,6 +115,9 @@ struct WindowDefinition {
   bool gray = false;              // dialog (button-face) background
   bool doubleFrame = false;       // the fixed dialog frame
   bool applicationFrame = false;  // an MDI frame holding child windows
+  // A child window of the process's application frame, inside its client area, owned by the
+  // thread that opens it; `centred` centres it in that area.
+  bool mdiChild = false;
   FontDefinition font;
   std::int32_t color = kNoColor;     // background colour of its own
   std::span<const int> statusZones;  // zone widths in dialog units; kRemainingWidth for one

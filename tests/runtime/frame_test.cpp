@@ -84,7 +84,7 @@ HWND CreateChild(const Window& frame, const char* title) {
                          CW_USEDEFAULT,
                          200,
                          120,
-                         WS_OVERLAPPEDWINDOW,
+                         WS_OVERLAPPEDWINDOW | WS_VISIBLE,  // the frame keeps children's styles
                          0};
   return reinterpret_cast<HWND>(
       SendMessageA(frame.clientHandle(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));

@@ -83,6 +83,12 @@ bool LaunchedProgram::waitForExit(DWORD timeoutMs) const {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD LaunchedProgram::exitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
 void LaunchedProgram::kill() const {
   TerminateProcess(process_.hProcess, 1);
   WaitForSingleObject(process_.hProcess, 5000);
@@ -101,6 +107,13 @@ void PressAltAnd(WORD altKey) {
   SendKey(altKey, false);
   SendKey(altKey, true);
   SendKey(VK_MENU, true);
+}
+
+void PressCtrlAnd(WORD key) {
+  SendKey(VK_CONTROL, false);
+  SendKey(key, false);
+  SendKey(key, true);
+  SendKey(VK_CONTROL, true);
 }
 
 void PressKey(WORD key) {

@@ -30,6 +30,8 @@ class LaunchedProgram {
   HWND findWindow(const char* title, DWORD timeoutMs = 30000) const;
   // Whether the process ended within `timeoutMs`.
   bool waitForExit(DWORD timeoutMs) const;
+  // The code the process ended with; STILL_ACTIVE while it runs.
+  DWORD exitCode() const;
   void kill() const;
 
  private:
@@ -40,8 +42,9 @@ class LaunchedProgram {
 // The text a window shows, read across processes without blocking on a busy program.
 std::string WindowText(HWND window);
 
-// Types keys into the foreground window: virtual-key codes, with Alt held around `altKey`.
+// Types keys into the foreground window: virtual-key codes, with Alt or Ctrl held around one.
 void PressAltAnd(WORD altKey);
+void PressCtrlAnd(WORD key);
 void PressKey(WORD key);
 // Makes a window of another process the foreground window so that it takes the keys.
 bool BringToFront(HWND window);
