@@ -4,6 +4,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "runtime/child_window_turn.h"
+
 namespace fx {
 namespace {
 
@@ -76,6 +78,11 @@ void Animate(FARPROC animate, HWND window, DWORD durationMs, DWORD flags) {
 
 void AnimateOnce(rt::Window& window, DWORD durationMs, DWORD flags,
                  const AnimationFunction& function) {
+  // Showing and hiding a child window of the frame waits for its turn among the threads.
+  std::optional<rt::ChildWindowTurn> turn;
+  if (window.definition().mdiChild) {
+    turn.emplace();
+  }
   SubclassWithPrintClient(window);
   const rt::Module library(LoadLibraryA(function.library));
   Animate(LookUp(library, function), window.handle(), durationMs, flags);

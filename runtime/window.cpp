@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "runtime/application_frame.h"
+#include "runtime/child_window_turn.h"
 #include "runtime/control_ids.h"
 #include "runtime/font.h"
 #include "runtime/menu_ids.h"
@@ -51,6 +53,10 @@ DWORD ExtendedStyleOf(const WindowDefinition& definition) {
 LRESULT CALLBACK MdiClientProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR window) {
   const auto* frame = reinterpret_cast<const Window*>(window);
+  // The client's list of children is shared with the children's threads, which update it too.
+  const bool bookkeeping =
+      (message >= WM_MDICREATE && message <= WM_MDIREFRESHMENU) || message == WM_PARENTNOTIFY;
+  const auto turn = bookkeeping ? TurnUnlessAnswering() : std::nullopt;
   switch (message) {
     case WM_ERASEBKGND:
       if (frame->paintWallPaper(hwnd, reinterpret_cast<HDC>(wParam))) {
@@ -116,7 +122,14 @@ Window::~Window() {
   if (owner_) {
     EnableWindow(owner_, TRUE);
   }
-  if (hwnd_) {
+  if (hwnd_ && definition_.mdiChild) {
+    HWND client = GetParent(hwnd_);
+    {
+      const ChildWindowTurn turn;
+      DestroyWindow(hwnd_);
+    }
+    PostMessageA(client, WM_MDIREFRESHMENU, 0, 0);  // the Window menu lists it no more
+  } else if (hwnd_) {
     DestroyWindow(hwnd_);
   }
 }
@@ -149,6 +162,7 @@ void Window::create() {
   const std::string title(definition_.title);
   if (mdiClient) {
     // Created by this thread, the child belongs to it: its messages come to this thread's loop.
+    const ChildWindowTurn turn;
     hwnd_ = CreateMDIWindowA(kWindowClass, title.c_str(), style, x, y, width, height, mdiClient,
                              GetModuleHandleA(nullptr), reinterpret_cast<LPARAM>(this));
     // One keyboard for the frame and its children, as Windows gives child windows of another
@@ -233,6 +247,10 @@ Event Window::nextEvent() {
   }
   if (!shown_) {
     if (!IsWindowVisible(hwnd_)) {
+      std::optional<ChildWindowTurn> turn;
+      if (definition_.mdiChild) {
+        turn.emplace();
+      }
       ShowWindow(hwnd_, SW_SHOW);
     }
     UpdateWindow(hwnd_);
@@ -722,17 +740,22 @@ LRESULT Window::defaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return DefFrameProcA(hwnd, mdiClient_, message, wParam, lParam);
   }
   if (definition_.mdiChild) {
+    // These update the frame's list of children and its Window menu from this thread.
+    const bool bookkeeping = message == WM_SETFOCUS || message == WM_CHILDACTIVATE ||
+                             message == WM_SIZE || message == WM_DESTROY;
+    const auto turn = bookkeeping ? TurnUnlessAnswering() : std::nullopt;
     return DefMDIChildProcA(hwnd, message, wParam, lParam);
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 void Window::onMdiChildShown(UINT flags) const {
-  // Posted, not sent: the frame's thread may be waiting for this one. A child that appears is
-  // the active one, as a new child always is; the Window menu lists only those that show.
+  // A child that appears is the active one, as a new child always is; the frame activates it
+  // while this thread still has its turn (it shows a window). The Window menu lists only the
+  // children that show.
   HWND client = GetParent(hwnd_);
   if (flags & SWP_SHOWWINDOW) {
-    PostMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
   }
   if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
     PostMessageA(client, WM_MDIREFRESHMENU, 0, 0);

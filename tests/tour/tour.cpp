@@ -1,12 +1,13 @@
 // Screenshot tour of a demo program: starts tirval.exe in a temporary folder, opens its windows
 // one after the other as a user would, and saves each as a BMP; or starts lumboABC.exe once per
-// saved background and captures its frame.
+// saved background and captures its frame with its secondary windows.
 //   tour.exe PATH\tirval.exe|PATH\lumboABC.exe OUTPUT-FOLDER
 // Exit code 0 when every screenshot was written and the program closed by itself.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "runtime/menu_ids.h"
 #include "tests/support/launched_program.h"
@@ -164,17 +165,54 @@ bool Take(const test::LaunchedProgram& tirval, HWND frame, const Step& step,
   return true;
 }
 
-// lumboABC: one start per row, with the background saved in its INI file, capturing the frame.
+// lumboABC: one start per row, with the background saved in its INI file, capturing the frame
+// once it shows its secondary windows.
 struct LumboStep {
   const char* output;
   const char* wallPaper;
+  int moreWindows = 0;   // Show Window chosen this many times after the first window opened
+  bool cascade = false;  // Window, Cascade chosen before the capture
 };
 
 constexpr LumboStep kLumboSteps[] = {
     {"10-lumbo-paper.bmp", "~BkgndY1.gif"},
     {"11-lumbo-marble.bmp", "~BkgndB6.gif"},
     {"12-lumbo-stucco.bmp", "~BkgndG7.gif"},
+    {"14-lumbo-cascaded.bmp", "~BkgndY3.gif", 3, true},
 };
+
+constexpr int kShowWindowField = -9;
+constexpr int kCascadeField = -11;
+
+// The frame's visible secondary windows, each in the frame's client area.
+std::vector<HWND> SecondaryWindows(HWND frame) {
+  std::vector<HWND> windows;
+  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+  for (HWND child = GetWindow(client, GW_CHILD); client && child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && probe::TitleIs(child, "Window")) {
+      windows.push_back(child);
+    }
+  }
+  return windows;
+}
+
+// Waits until the frame shows `count` secondary windows, each painted.
+bool WaitForSecondaryWindows(HWND frame, std::size_t count) {
+  const uint64_t deadline = probe::NowMs() + kWindowTimeoutMs;
+  while (SecondaryWindows(frame).size() != count) {
+    if (probe::NowMs() > deadline) {
+      return false;
+    }
+    Sleep(5);
+  }
+  for (HWND window : SecondaryWindows(frame)) {
+    if (!probe::WaitUntilPainted(window, kWindowTimeoutMs)) {
+      return false;
+    }
+  }
+  return probe::WaitUntilPainted(frame, kWindowTimeoutMs);
+}
 
 bool TakeLumbo(const std::string& program, const LumboStep& step, const std::string& output) {
   const auto fail = [&](const char* what) {
@@ -185,8 +223,23 @@ bool TakeLumbo(const std::string& program, const LumboStep& step, const std::str
       std::string("[Preserved]\r\nlumboGLO:WallPaper=") + step.wallPaper + "\r\n";
   const test::LaunchedProgram lumbo(program, {{"lumboABC.INI", ini}});
   HWND frame = probe::WaitForWindow(lumbo.processId(), "Application", kStartTimeoutMs);
-  if (!frame || !probe::WaitUntilPainted(frame, kWindowTimeoutMs)) {
-    return fail("the frame did not show");
+  if (!frame || !WaitForSecondaryWindows(frame, 1)) {
+    return fail("the frame and its first window did not show");
+  }
+  for (int i = 0; i < step.moreWindows; ++i) {
+    PostMessageA(frame, WM_COMMAND, MenuCommandId(kShowWindowField), 0);
+  }
+  const std::size_t windows = static_cast<std::size_t>(step.moreWindows) + 1;
+  if (!WaitForSecondaryWindows(frame, windows)) {
+    return fail("the secondary windows did not show");
+  }
+  if (step.cascade) {
+    PostMessageA(frame, WM_COMMAND, MenuCommandId(kCascadeField), 0);
+    // The windows have moved once the frame has handled the command and everything repainted.
+    if (!probe::RoundTripAllThreads(frame, kWindowTimeoutMs) ||
+        !WaitForSecondaryWindows(frame, windows)) {
+      return fail("the cascaded windows did not show");
+    }
   }
   probe::Image image;
   const std::string path = output + "\\" + step.output;
