@@ -187,14 +187,7 @@ bool IsPlain(const test::Pixels& shown) {
 }
 
 std::vector<HWND> ChildWindows(HWND frame, const char* title) {
-  std::vector<HWND> children;
-  for (HWND child = GetWindow(ClientAreaOf(frame), GW_CHILD); child;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsWindowVisible(child) && test::WindowText(child) == title) {
-      children.push_back(child);
-    }
-  }
-  return children;
+  return probe::VisibleChildrenTitled(ClientAreaOf(frame), title);
 }
 
 std::vector<HWND> WaitForWindows(HWND frame, std::size_t count) {

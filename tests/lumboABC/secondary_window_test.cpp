@@ -18,6 +18,7 @@
 #include "runtime/thread.h"
 #include "tests/support/animation_recorder.h"
 #include "tests/support/gdi_table.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/wait.h"
 
 namespace lumbo {
@@ -31,21 +32,16 @@ constexpr fx::AnimationFunction kRecorded{test::AnimationRecorder::kLibrary,
 class SavedSettings {
  public:
   explicit SavedSettings(const char* wallPaper) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "ini", 0, path_);
-    std::ofstream(path_) << "[Preserved]\nlumboGLO:WallPaper=" << wallPaper << "\n";
-    fw::Ini().open(path_);
+    const std::string path = folder_.file("lumboABC.INI");
+    std::ofstream(path) << "[Preserved]\nlumboGLO:WallPaper=" << wallPaper << "\n";
+    fw::Ini().open(path);
   }
   SavedSettings(const SavedSettings&) = delete;
   SavedSettings& operator=(const SavedSettings&) = delete;
-  ~SavedSettings() {
-    fw::Ini().close();
-    DeleteFileA(path_);
-  }
+  ~SavedSettings() { fw::Ini().close(); }
 
  private:
-  char path_[MAX_PATH] = {};
+  test::TemporaryFolder folder_;
 };
 
 // The frame on the test's thread, as the program opens it; its children's threads are waited

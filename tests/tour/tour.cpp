@@ -186,15 +186,8 @@ constexpr int kCascadeField = -11;
 
 // The frame's visible secondary windows, each in the frame's client area.
 std::vector<HWND> SecondaryWindows(HWND frame) {
-  std::vector<HWND> windows;
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  for (HWND child = GetWindow(client, GW_CHILD); client && child;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsWindowVisible(child) && probe::TitleIs(child, "Window")) {
-      windows.push_back(child);
-    }
-  }
-  return windows;
+  return probe::VisibleChildrenTitled(FindWindowExA(frame, nullptr, "MDIClient", nullptr),
+                                      "Window");
 }
 
 // Waits until the frame shows `count` secondary windows, each painted.

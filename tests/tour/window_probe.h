@@ -24,6 +24,18 @@ inline bool TitleIs(HWND hwnd, const std::string& title) {
   return title == text;
 }
 
+// The visible child windows of `parent` titled exactly `title`, topmost first.
+inline std::vector<HWND> VisibleChildrenTitled(HWND parent, const std::string& title) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); parent && child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && TitleIs(child, title)) {
+      children.push_back(child);
+    }
+  }
+  return children;
+}
+
 // Top-level window of process `pid` titled exactly `title`, or one of its descendants (MDI
 // children, for example) so titled; nullptr if there is none yet.
 inline HWND FindProcessWindow(DWORD pid, const std::string& title) {
